@@ -1,0 +1,27 @@
+// The computer as player 1: its bidding decisions and what it knows of the cards.
+#pragma once
+
+#include "card_knowledge.h"
+#include "engine/opponent.h"
+
+namespace klondar {
+
+class ComputerOpponent : public Opponent {
+ public:
+  bool AcceptProposedTrump(const GameState& state) override;
+  char ChooseTrumpSuit(const GameState& state) override;
+  bool WantsSevenExchange(const GameState& state) override;
+
+  void ResetKnowledge() override { knowledge_.Clear(); }
+  void NoteExchange(int player, CardCode turnedUp) override;
+  void NoteShownCards(const GameState& state, int winner) override;
+  void NoteVisibleCards(const GameState& state) override;
+  void NoteCardPlayed(const GameState& state, int player) override;
+
+  const CardKnowledge& Knowledge() const { return knowledge_; }
+
+ private:
+  CardKnowledge knowledge_;
+};
+
+}  // namespace klondar
