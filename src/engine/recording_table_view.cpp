@@ -65,7 +65,7 @@ std::string ViewCall::Describe() const {
   } else if (op == "AnimateCardMove" || op == "DrawTableCard" || op == "RepaintTableSlot") {
     add(text);
     if (!card.IsEmpty()) add(ToAscii(card));
-  } else if (op == "SetStockHint") {
+  } else if (op == "SetStockHint" || op == "AskTrumpSuit") {
     add(text);
   } else if (op == "ShowMoveTimer") {
     add(std::to_string(player));
