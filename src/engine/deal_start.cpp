@@ -81,7 +81,7 @@ void Engine::StartDeal(bool continueGame) {
   ShowNames();
   s.tableActive = 1;
   view_.PlayWaveResource(sounds::kTableOpens, true);
-  view_.SetGameTimer(false);
+  SetTimer(false);
   // A duel is started by the server, a tournament deal by the seat that speaks first.
   bool mayStart = true;
   if (modes_.duelMode) mayStart = modes_.duelSide == 1;
@@ -117,7 +117,7 @@ void Engine::TakeDealtDeck(const std::array<CardCode, 33>& deck,
 void Engine::BeginDeal() {
   GameState& s = state_;
   s.startPending = 2;
-  if (!NetworkGame()) view_.SetGameTimer(true);
+  if (!NetworkGame()) SetTimer(true);
   if (s.phase == phase::kBid1Opponent) {
     if (NetworkGame()) {
       // The remote player speaks first: tell it and wait for its bid.

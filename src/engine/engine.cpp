@@ -27,6 +27,11 @@ void Engine::DuelPause(int milliseconds) {
   if (modes_.duelMode) view_.Pause(milliseconds);
 }
 
+void Engine::SetTimer(bool enabled) {
+  timerEnabled_ = enabled;
+  view_.SetGameTimer(enabled);
+}
+
 void Engine::SetButton(ActionButton which, const std::string& text, bool enabled) {
   ButtonState& button = buttons_[which == ActionButton::kButton7 ? 0 : 1];
   button.text = text;

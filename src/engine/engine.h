@@ -64,9 +64,15 @@ class Engine {
   void SetGameEndRecorder(std::function<void(std::int32_t)> recorder) {
     gameEndRecorder_ = std::move(recorder);
   }
+  bool GameTimerEnabled() const { return timerEnabled_; }
   const ButtonState& Button(ActionButton which) const {
     return buttons_[which == ActionButton::kButton7 ? 0 : 1];
   }
+
+  bool DuelServer() const { return modes_.duelMode && modes_.duelSide == 1; }
+  bool DuelClient() const { return modes_.duelMode && modes_.duelSide == 2; }
+  bool NetworkGame() const { return modes_.duelMode || modes_.tournamentMode; }
+  void SendToPeer(const std::string& message);
 
   // Deal start.
   void StartDeal(bool continueGame);
@@ -106,17 +112,14 @@ class Engine {
   void LeaveFinishedGame();
 
  private:
-  bool NetworkGame() const { return modes_.duelMode || modes_.tournamentMode; }
-  bool DuelServer() const { return modes_.duelMode && modes_.duelSide == 1; }
-  bool DuelClient() const { return modes_.duelMode && modes_.duelSide == 2; }
   bool MirroredDeck() const {
     return DuelClient() || (modes_.tournamentMode && modes_.tournamentSide == 2);
   }
   // The side that presses the shared pacing buttons.
   bool Paces() const;
-  void SendToPeer(const std::string& message);
   void DuelPause(int milliseconds);
 
+  void SetTimer(bool enabled);
   void SetButton(ActionButton which, const std::string& text, bool enabled);
   void DisableButton(ActionButton which);
   void RedrawHand(int player);
@@ -140,6 +143,7 @@ class Engine {
   PlayerRecord record_;
   std::array<std::string, 3> names_{"", "PC", "Player"};
   std::array<ButtonState, 2> buttons_{};
+  bool timerEnabled_ = false;
   std::function<void(std::int32_t)> gameEndRecorder_;
 };
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game_state.h"
+#include "table_view.h"
 
 namespace klondar {
 
@@ -15,6 +16,9 @@ class Opponent {
   // A suit other than the turned-up suit, or kNoSuit to pass.
   virtual char ChooseTrumpSuit(const GameState& state) = 0;
   virtual bool WantsSevenExchange(const GameState& state) = 0;
+  // Player 1's card while it is to play: a slot 1..9 holding a card it may play. A long
+  // search may show its progress and the hourglass through the view.
+  virtual int ChooseCard(const GameState& state, TableView& view) = 0;
 
   // Card knowledge. A new deal: every table is emptied.
   virtual void ResetKnowledge() = 0;

@@ -9,6 +9,7 @@ std::string SpotName(TableSpot spot) {
     case TableSpot::Kind::kTrick: return "trick" + std::to_string(spot.player);
     case TableSpot::Kind::kStock: return "stock";
     case TableSpot::Kind::kTurnedUp: return "turnedup";
+    case TableSpot::Kind::kFreza: return "freza";
     case TableSpot::Kind::kHand:
       return "hand" + std::to_string(spot.player) + "." + std::to_string(spot.index);
     case TableSpot::Kind::kOffTable: return "off" + std::to_string(spot.player);

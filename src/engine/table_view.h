@@ -36,6 +36,7 @@ struct TableSpot {
     kTrick,        // the trick place of `player`
     kStock,        // the face-down stock
     kTurnedUp,     // the turned-up card beside the stock
+    kFreza,        // the freza card shown beside the turned-up card
     kHand,         // slot `index` of `player`'s hand
     kOffTable,     // beyond the edge of the table on `player`'s side
   };
@@ -50,6 +51,7 @@ struct TableSpot {
   static TableSpot Trick(int player) { return {Kind::kTrick, player, 0}; }
   static TableSpot Stock() { return {Kind::kStock, 0, 0}; }
   static TableSpot TurnedUp() { return {Kind::kTurnedUp, 0, 0}; }
+  static TableSpot Freza() { return {Kind::kFreza, 0, 0}; }
   static TableSpot Hand(int player, int slot) { return {Kind::kHand, player, slot}; }
   static TableSpot OffTable(int player) { return {Kind::kOffTable, player, 0}; }
 };

@@ -1,6 +1,7 @@
 #include "computer_opponent.h"
 
 #include "bidding_evaluation.h"
+#include "engine/engine.h"
 
 namespace klondar {
 
@@ -14,6 +15,13 @@ char ComputerOpponent::ChooseTrumpSuit(const GameState& state) {
 
 bool ComputerOpponent::WantsSevenExchange(const GameState& state) {
   return klondar::WantsSevenExchange(state);
+}
+
+int ComputerOpponent::ChooseCard(const GameState& state, TableView&) {
+  for (int slot = 1; slot <= 9; ++slot) {
+    if (MayPlay(state, 1, slot)) return slot;
+  }
+  return 0;
 }
 
 void ComputerOpponent::NoteExchange(int player, CardCode turnedUp) {

@@ -11,6 +11,7 @@ class ComputerOpponent : public Opponent {
   bool AcceptProposedTrump(const GameState& state) override;
   char ChooseTrumpSuit(const GameState& state) override;
   bool WantsSevenExchange(const GameState& state) override;
+  int ChooseCard(const GameState& state, TableView& view) override;
 
   void ResetKnowledge() override { knowledge_.Clear(); }
   void NoteExchange(int player, CardCode turnedUp) override;

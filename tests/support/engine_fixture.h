@@ -66,11 +66,20 @@ class ScriptedOpponent : public Opponent {
   char namedSuit = kNoSuit;
   bool exchange = false;
   int resets = 0;
+  int cardChoices = 0;
   std::vector<std::string> notes;
 
   bool AcceptProposedTrump(const GameState&) override { return accept; }
   char ChooseTrumpSuit(const GameState&) override { return namedSuit; }
   bool WantsSevenExchange(const GameState&) override { return exchange; }
+  // The lowest slot that may be played.
+  int ChooseCard(const GameState& state, TableView&) override {
+    ++cardChoices;
+    for (int slot = 1; slot <= 9; ++slot) {
+      if (MayPlay(state, 1, slot)) return slot;
+    }
+    return 0;
+  }
   void ResetKnowledge() override { ++resets; }
   void NoteExchange(int player, CardCode card) override {
     notes.push_back("exchange " + std::to_string(player) + " " + ToAscii(card));
