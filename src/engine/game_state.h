@@ -31,13 +31,14 @@ inline constexpr std::uint8_t kDealOver = 30;
 inline constexpr std::uint8_t kGameOver = 31;
 }  // namespace phase
 
+// The rule variants with the defaults of a new installation.
 struct RuleOptions {
   bool optTrumpSevenExchange = true;
   bool optBellaFirstHandOnly = false;
   bool optMustOvertrump = true;
   bool optAlternateFirstBidder = false;
-  bool optFreza = false;
-  int targetScore = 301;  // 301 or 501
+  bool optFreza = true;
+  int targetScore = 501;  // 301 or 501
 };
 
 // Kinds of combination.

@@ -72,6 +72,7 @@ TEST_F(Scoring, SummingUpGivesEachTheDifference) {
                {280, 510, "PlayWaveResource WKoGood"},
                {305, 305, nullptr}};
   for (const auto& c : cases) {
+    state.options.targetScore = 301;
     Deal(1, 0, 0, c.total1, c.total2);
     ASSERT_EQ(state.phase, phase::kGameOver);
     view.Clear();
@@ -109,6 +110,7 @@ TEST_F(Scoring, LeavingHandsTheDifferenceToTheRecorder) {
 
 TEST_F(Scoring, DuelPausesAtTheEnd) {
   engine.Modes() = GameModes{true, 1, false, 0};
+  state.options.targetScore = 301;
   Deal(1, 120, 42, 250, 0);
   EXPECT_EQ(state.gameFinished, 1);
   EXPECT_TRUE(CallsInOrder({"Pause 1200", "SetActionButton 7 'To sum up of game' enabled",
