@@ -3,11 +3,15 @@
 
 #include "card_knowledge.h"
 #include "engine/opponent.h"
+#include "engine/random_source.h"
 
 namespace klondar {
 
 class ComputerOpponent : public Opponent {
  public:
+  // The generator draws the samples of the card search; it is shared, never reseeded.
+  explicit ComputerOpponent(RandomSource& random) : random_(random) {}
+
   bool AcceptProposedTrump(const GameState& state) override;
   char ChooseTrumpSuit(const GameState& state) override;
   bool WantsSevenExchange(const GameState& state) override;
@@ -22,6 +26,7 @@ class ComputerOpponent : public Opponent {
   const CardKnowledge& Knowledge() const { return knowledge_; }
 
  private:
+  RandomSource& random_;
   CardKnowledge knowledge_;
 };
 

@@ -55,8 +55,8 @@ int CardPointsInPlay(const GameState& s) {
 GameSummary PlayGame(std::uint64_t seed, const RuleOptions& options, GameState& state) {
   GameSummary summary;
   SeatedView view(state);
-  ComputerOpponent computer;
   RandomSource random(seed);
+  ComputerOpponent computer(random);
   RandomSource choices(seed * 31 + 7);
   Engine engine(state, view, computer, random);
   state.options = options;
