@@ -1,7 +1,8 @@
 #include "computer_opponent.h"
 
 #include "bidding_evaluation.h"
-#include "engine/engine.h"
+#include "card_sampling.h"
+#include "first_trick_rules.h"
 
 namespace klondar {
 
@@ -17,11 +18,12 @@ bool ComputerOpponent::WantsSevenExchange(const GameState& state) {
   return klondar::WantsSevenExchange(state);
 }
 
-int ComputerOpponent::ChooseCard(const GameState& state, TableView&) {
-  for (int slot = 1; slot <= 9; ++slot) {
-    if (MayPlay(state, 1, slot)) return slot;
-  }
-  return 0;
+int ComputerOpponent::ChooseCard(const GameState& state, TableView& view) {
+  if (state.trickNumber == 1) return ChooseFirstTrickCard(state);
+  return ChooseCardBySampling(state, knowledge_, random_, view,
+                              [this](const SolverPosition& position) {
+                                return solver_.Solve(position);
+                              });
 }
 
 void ComputerOpponent::NoteExchange(int player, CardCode turnedUp) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "card_knowledge.h"
+#include "deal_solver.h"
 #include "engine/opponent.h"
 #include "engine/random_source.h"
 
@@ -28,6 +29,8 @@ class ComputerOpponent : public Opponent {
  private:
   RandomSource& random_;
   CardKnowledge knowledge_;
+  // Kept between decisions: its tables are reused while trump and options stay the same.
+  DealSolver solver_;
 };
 
 }  // namespace klondar
