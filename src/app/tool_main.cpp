@@ -6,6 +6,7 @@
 
 #include "self_play.h"
 #include "tool_arguments.h"
+#include "tool_search_commands.h"
 
 namespace {
 
@@ -15,7 +16,13 @@ int Usage() {
   std::cerr << "usage:\n"
                "  klondar-tool selfplay --games N [--seed S] [--target 301|501] [--trace]\n"
                "               [--seven-exchange on|off] [--bella-first on|off]\n"
-               "               [--overtrump on|off] [--alternate on|off] [--freza on|off]\n";
+               "               [--overtrump on|off] [--alternate on|off] [--freza on|off]\n"
+               "  klondar-tool solve --trump h|d|c|s --mover CARDS --other CARDS [--table CARD]\n"
+               "               [--points A,B] [--taker 1|2] [--trick N] [--overtrump]\n"
+               "               [--bella-first]\n"
+               "  klondar-tool decide --trump h|d|c|s --mover CARDS [--count N] [--table CARD]\n"
+               "               [--ruled-out CARDS] [--known CARDS] [--seed S] [--points A,B]\n"
+               "               [--taker 1|2] [--trick N] [--overtrump] [--bella-first]\n";
   return 2;
 }
 
@@ -89,6 +96,8 @@ int main(int argc, char** argv) {
   if (argc < 2) return Usage();
   const std::string command = argv[1];
   if (command == "selfplay") return SelfPlay(argc, argv);
+  if (command == "solve") return SolveCommand(argc, argv);
+  if (command == "decide") return DecideCommand(argc, argv);
   std::cerr << "klondar-tool: unknown command " << command << "\n";
   return Usage();
 }

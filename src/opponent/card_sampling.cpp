@@ -14,16 +14,20 @@ constexpr std::int32_t kNoTotalYet = -2'000'000'000;
 
 int Percent(int done, int all) { return (done * 200 + all) / (2 * all); }
 
-int Choose(const GameState& state, const CardKnowledge& knowledge, RandomSource& random,
-           TableView& view, const PositionSolver& solve) {
+}  // namespace
+
+SamplingDecision DecideBySampling(const GameState& state, const CardKnowledge& knowledge,
+                                  RandomSource& random, TableView& view,
+                                  const PositionSolver& solve) {
+  SamplingDecision decision;
   // Hands are sorted with the empty slots last.
-  if (state.handCount[1] <= 1) return 1;
+  if (state.handCount[1] <= 1) return decision;
   const int samples = SampleCount(state.handCount[1]);
   const std::vector<CardCode> pool = UnseenPool(knowledge);
   SolverPosition position = PositionWith(state, SolverHand{});
 
-  std::array<std::int32_t, 10> total{};
-  std::array<bool, 10> valid{};
+  std::array<std::int32_t, 10>& total = decision.totals;
+  std::array<bool, 10>& valid = decision.valid;
   valid.fill(true);
   for (int s = 1; s <= samples; ++s) {
     view.ShowThinkingProgress(Percent(s, samples));
@@ -35,18 +39,16 @@ int Choose(const GameState& state, const CardKnowledge& knowledge, RandomSource&
     }
   }
 
-  int chosen = 0;
+  decision.slot = 0;
   std::int32_t best = kNoTotalYet;
   for (int slot = 1; slot <= 9; ++slot) {
     if (valid[slot] && total[slot] > best) {
       best = total[slot];
-      chosen = slot;
+      decision.slot = slot;
     }
   }
-  return chosen;
+  return decision;
 }
-
-}  // namespace
 
 int SampleCount(int cardsHeld) {
   static constexpr int kSamples[] = {300, 250, 200, 150, 100, 20, 7};  // 2..8 cards
@@ -101,7 +103,7 @@ int ChooseCardBySampling(const GameState& state, const CardKnowledge& knowledge,
                          RandomSource& random, TableView& view, const PositionSolver& solve) {
   view.ShowThinkingProgress(0);
   view.SetPointer(PointerShape::kHourglass);
-  const int chosen = Choose(state, knowledge, random, view, solve);
+  const int chosen = DecideBySampling(state, knowledge, random, view, solve).slot;
   view.ShowThinkingProgress(-1);
   view.SetPointer(PointerShape::kNormal);
   return chosen;

@@ -4,6 +4,8 @@
 // known of it comes from the card knowledge.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -33,6 +35,19 @@ SolverHand SampleUserHand(const GameState& state, const CardKnowledge& knowledge
 
 // The per-slot values of one fully known position.
 using PositionSolver = std::function<SlotValues(const SolverPosition&)>;
+
+struct SamplingDecision {
+  int slot = 1;
+  // Per slot 1..9: the sum of the slot's values over the samples, and whether the last
+  // sample evaluated it.
+  std::array<std::int32_t, 10> totals{};
+  std::array<bool, 10> valid{};
+};
+
+// The whole decision with its totals; shows the progress of the samples.
+SamplingDecision DecideBySampling(const GameState& state, const CardKnowledge& knowledge,
+                                  RandomSource& random, TableView& view,
+                                  const PositionSolver& solve);
 
 // Player 1's slot (1..9) to play now, from the second trick on, leading or answering.
 // Sums each playable slot's value over the samples and plays the largest total, the
