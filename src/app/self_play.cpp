@@ -17,11 +17,16 @@ constexpr int kStrip = 20;
 
 std::string SuitName(char suit) {
   switch (suit) {
-    case kHearts: return "hearts";
-    case kDiamonds: return "diamonds";
-    case kClubs: return "clubs";
-    case kSpades: return "spades";
-    default: return "none";
+    case kHearts:
+      return "hearts";
+    case kDiamonds:
+      return "diamonds";
+    case kClubs:
+      return "clubs";
+    case kSpades:
+      return "spades";
+    default:
+      return "none";
   }
 }
 
@@ -116,7 +121,9 @@ class GameRunner {
     }
     switch (ph) {
       case phase::kBid1Opponent:
-      case phase::kBid2Opponent: flow_.Tick(); break;
+      case phase::kBid2Opponent:
+        flow_.Tick();
+        break;
       case phase::kBid1Local:
         if (seats_.Seat2AcceptsProposedTrump(state_)) {
           flow_.PressButton7();
@@ -142,13 +149,19 @@ class GameRunner {
         break;
       case phase::kCombinationsShown:
         flow_.PressButton7();
-        expectedDealTotal_ = CardPointsInPlay() + 10 +
-                             (state_.declarationWinner ? state_.dealPoints[state_.declarationWinner]
-                                                       : 0);
+        expectedDealTotal_ =
+            CardPointsInPlay() + 10 +
+            (state_.declarationWinner ? state_.dealPoints[state_.declarationWinner] : 0);
         break;
-      case phase::kPlayOpponent: PlayTurn(1); break;
-      case phase::kPlayLocal: PlayTurn(2); break;
-      case phase::kTrickComplete: CollectTrick(); break;
+      case phase::kPlayOpponent:
+        PlayTurn(1);
+        break;
+      case phase::kPlayLocal:
+        PlayTurn(2);
+        break;
+      case phase::kTrickComplete:
+        CollectTrick();
+        break;
       case phase::kDealOver:
         if (state_.trickNumber == 1) {
           ++report_.thrownIn;
@@ -166,13 +179,13 @@ class GameRunner {
           flow_.PressButton8();
         }
         break;
-      default: Fail("stuck in phase " + std::to_string(ph)); break;
+      default:
+        Fail("stuck in phase " + std::to_string(ph));
+        break;
     }
   }
 
-  const std::string& Name(int player) const {
-    return player == 1 ? config_.name1 : config_.name2;
-  }
+  const std::string& Name(int player) const { return player == 1 ? config_.name1 : config_.name2; }
 
   int CardPointsInPlay() const {
     int total = 0;
@@ -219,8 +232,8 @@ class GameRunner {
       return;
     }
     const int position = state_.trickPos == 1 ? 2 : 1;  // where the card just went
-    const CardCode card = state_.phase == phase::kTrickComplete ? state_.trick[2]
-                                                                : state_.trick[position];
+    const CardCode card =
+        state_.phase == phase::kTrickComplete ? state_.trick[2] : state_.trick[position];
     if (player == 1) played_.push_back(card);
     if (trace_) {
       const bool answered = state_.phase == phase::kTrickComplete;
@@ -262,7 +275,8 @@ class GameRunner {
 
   void BiddingOverTrace() {
     if (!trace_) return;
-    *trace_ << "  contract: " << Name(state_.taker) << ", trump " << SuitName(state_.trumpSuit) << "\n"
+    *trace_ << "  contract: " << Name(state_.taker) << ", trump " << SuitName(state_.trumpSuit)
+            << "\n"
             << "  after buying, hand of " << Name(1) << ": " << HandText(state_, 1) << "\n"
             << "  after buying, hand of " << Name(2) << ": " << HandText(state_, 2) << "\n";
   }

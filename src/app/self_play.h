@@ -12,8 +12,8 @@
 namespace klondar {
 
 struct GameReport {
-  int deals = 0;          // deals played to the ninth trick
-  int thrownIn = 0;       // deals thrown in after four passes
+  int deals = 0;             // deals played to the ninth trick
+  int thrownIn = 0;          // deals thrown in after four passes
   std::int32_t points1 = 0;  // game totals before the summing up
   std::int32_t points2 = 0;
   std::vector<std::string> failures;

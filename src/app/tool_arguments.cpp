@@ -32,14 +32,13 @@ std::string ToolArguments::Text(const std::string& name, const std::string& fall
   return found == values_.end() ? fallback : found->second;
 }
 
-std::int64_t ToolArguments::Number(const std::string& name, std::int64_t fallback,
-                                   std::int64_t low, std::int64_t high) {
+std::int64_t ToolArguments::Number(const std::string& name, std::int64_t fallback, std::int64_t low,
+                                   std::int64_t high) {
   if (!Has(name)) return fallback;
   const std::string text = Text(name);
   std::int64_t value = 0;
   const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (problem != std::errc() || end != text.data() + text.size() || value < low ||
-      value > high) {
+  if (problem != std::errc() || end != text.data() + text.size() || value < low || value > high) {
     error_ = "--" + name + " must be a whole number from " + std::to_string(low) + " to " +
              std::to_string(high);
     return fallback;

@@ -85,8 +85,8 @@ int SelfPlay(int argc, char** argv) {
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::cout << "summary games " << games << " deals " << deals << " thrown-in " << thrownIn
-            << " points " << points1 << ":" << points2 << " failures " << failures
-            << " seconds " << seconds << "\n";
+            << " points " << points1 << ":" << points2 << " failures " << failures << " seconds "
+            << seconds << "\n";
   return failures == 0 ? 0 : 1;
 }
 

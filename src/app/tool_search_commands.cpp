@@ -13,8 +13,8 @@ namespace klondar {
 
 namespace {
 
-const std::set<std::string> kPositionOptions = {
-    "trump", "mover", "table", "points", "taker", "trick", "overtrump", "bella-first"};
+const std::set<std::string> kPositionOptions = {"trump", "mover", "table",     "points",
+                                                "taker", "trick", "overtrump", "bella-first"};
 const std::set<std::string> kSwitches = {"overtrump", "bella-first"};
 
 bool Refuse(ToolArguments& args, const ToolPosition& position,
@@ -45,8 +45,7 @@ int SolveCommand(int argc, char** argv) {
   const GameState& s = position.state;
   const SlotValues values = SolvePosition(KnownPosition(s));
   for (int slot = 1; slot <= 9; ++slot) {
-    std::cout << "slot " << slot << " " << ToAscii(s.hand[1][slot]) << " " << values[slot]
-              << "\n";
+    std::cout << "slot " << slot << " " << ToAscii(s.hand[1][slot]) << " " << values[slot] << "\n";
   }
   return 0;
 }
@@ -62,9 +61,9 @@ int DecideCommand(int argc, char** argv) {
   RandomSource random(seed);
   RecordingTableView view(s);
   DealSolver solver;
-  const SamplingDecision decision = DecideBySampling(
-      s, position.knowledge, random, view,
-      [&solver](const SolverPosition& p) { return solver.Solve(p); });
+  const SamplingDecision decision =
+      DecideBySampling(s, position.knowledge, random, view,
+                       [&solver](const SolverPosition& p) { return solver.Solve(p); });
   std::cout << "chosen " << decision.slot << " " << ToAscii(s.hand[1][decision.slot]) << "\n";
   for (int slot = 1; slot <= 9; ++slot) {
     std::cout << "slot " << slot << " " << ToAscii(s.hand[1][slot]) << " "

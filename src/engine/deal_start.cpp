@@ -75,8 +75,7 @@ void Engine::StartDeal(bool continueGame) {
   DrawStockNow();
   view_.DrawStockInfo();
   for (int p = 1; p <= 2; ++p) {
-    view_.DrawScoreBoard(p, TurnMark::kClear, true, s.dealPoints[p], s.gamePoints[p],
-                         Star::kClear);
+    view_.DrawScoreBoard(p, TurnMark::kClear, true, s.dealPoints[p], s.gamePoints[p], Star::kClear);
   }
   ShowNames();
   s.tableActive = 1;
@@ -104,8 +103,7 @@ void Engine::TakeDealtDeck(const std::array<CardCode, 33>& deck,
   }
   // Deck offset of the local user's first six cards: the duel server and tournament seat 2
   // hold deck 7..12, the duel client and seat 1 deck 1..6.
-  const bool ownFirstHalf =
-      DuelClient() || (modes_.tournamentMode && modes_.tournamentSide == 1);
+  const bool ownFirstHalf = DuelClient() || (modes_.tournamentMode && modes_.tournamentSide == 1);
   const int own = ownFirstHalf ? 0 : 6;
   for (int i = 1; i <= 6; ++i) {
     PutCard(s, 2, i, s.deck[own + i], s.deckOrder[own + i], s.deckPoints[own + i]);

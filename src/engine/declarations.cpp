@@ -49,9 +49,8 @@ void Engine::ShowCombinations() {
       names += s.declarations[winner][e].kind == kFourCardRun ? words::kKlondar : words::kTertz;
     }
     view_.ShowSpeech(winner, names, kBlue);
-    view_.ShowSpeech(loser, entryCount[loser] == 0 ? words::kNoCombinations
-                                                    : words::kWeakCombination,
-                     kGreen);
+    view_.ShowSpeech(
+        loser, entryCount[loser] == 0 ? words::kNoCombinations : words::kWeakCombination, kGreen);
     view_.PlayWaveResource(sounds::kScore, true);
 
     int place = 0;

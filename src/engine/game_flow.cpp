@@ -9,8 +9,7 @@ namespace klondar {
 
 GameFlow::GameFlow(Engine& engine, TableView& view, Opponent& opponent,
                    std::filesystem::path programFolder)
-    : engine_(engine), view_(view), opponent_(opponent),
-      programFolder_(std::move(programFolder)) {}
+    : engine_(engine), view_(view), opponent_(opponent), programFolder_(std::move(programFolder)) {}
 
 void GameFlow::Tick() {
   GameState& s = engine_.State();
@@ -19,15 +18,20 @@ void GameFlow::Tick() {
   }
   engine_.PrimeOpponentKnowledge();
   switch (s.phase) {
-    case phase::kBid1Opponent: engine_.OpponentBidStage1(); break;
-    case phase::kBid2Opponent: engine_.OpponentBidStage2(false, 0); break;
+    case phase::kBid1Opponent:
+      engine_.OpponentBidStage1();
+      break;
+    case phase::kBid2Opponent:
+      engine_.OpponentBidStage2(false, 0);
+      break;
     case phase::kPlayOpponent: {
       const int slot = opponent_.ChooseCard(s, view_);
       // A slot that cannot be played would corrupt the deal; the opponent never gives one.
       if (MayPlay(s, 1, slot)) engine_.PlayCard(1, slot);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -83,7 +87,8 @@ void GameFlow::PressButton7() {
     case phase::kGameOver:
       if (s.gameSummarised == 0) engine_.SumUpGame();
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -103,7 +108,8 @@ void GameFlow::PressButton8() {
     case phase::kExchangePending:
       engine_.SkipExchange();  // sends its own message where one is due
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -144,7 +150,9 @@ void GameFlow::RightClick(TableSpot spot) {
     case TableSpot::Kind::kHand:
       if (spot.player == 2 && spot.index >= 1 && spot.index <= 10) card = s.hand[2][spot.index];
       break;
-    case TableSpot::Kind::kTurnedUp: card = s.deck[32]; break;
+    case TableSpot::Kind::kTurnedUp:
+      card = s.deck[32];
+      break;
     case TableSpot::Kind::kFreza:
       if (s.options.optFreza && s.phase > phase::kCombinationsPending) card = s.deck[31];
       break;
@@ -160,7 +168,8 @@ void GameFlow::RightClick(TableSpot spot) {
         card = s.trick[position];
       }
       break;
-    default: break;
+    default:
+      break;
   }
   if (!card.IsEmpty()) view_.SayCardName(card, false);
 }

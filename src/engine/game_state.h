@@ -10,7 +10,7 @@
 
 namespace klondar {
 
-using HandCards = std::array<CardCode, 11>;     // slots 1..10
+using HandCards = std::array<CardCode, 11>;      // slots 1..10
 using HandBytes = std::array<std::uint8_t, 11>;  // order or point bytes of slots 1..10
 
 // Phase values; the numbers are binding (phases are computed as 20 + player).
@@ -48,8 +48,8 @@ inline constexpr std::uint8_t kThreeCardRun = 2;
 
 struct Declaration {
   std::uint8_t kind = kNoDeclaration;
-  std::uint8_t strength = 0;                // 1..22
-  std::array<CardCode, 5> cards{};          // 1..4, lowest first; "##" after a three-card run
+  std::uint8_t strength = 0;        // 1..22
+  std::array<CardCode, 5> cards{};  // 1..4, lowest first; "##" after a three-card run
 };
 
 struct GameState {

@@ -71,10 +71,14 @@ const char* SuitGroupOrder(char trumpSuit) {
   static const char kForDiamonds[] = {kClubs, kHearts, kSpades, kDiamonds, 0};
   static const char kForHearts[] = {kClubs, kDiamonds, kSpades, kHearts, 0};
   switch (trumpSuit) {
-    case kClubs: return kForClubs;
-    case kDiamonds: return kForDiamonds;
-    case kHearts: return kForHearts;
-    default: return kForSpades;
+    case kClubs:
+      return kForClubs;
+    case kDiamonds:
+      return kForDiamonds;
+    case kHearts:
+      return kForHearts;
+    default:
+      return kForSpades;
   }
 }
 

@@ -4,15 +4,22 @@ namespace klondar {
 
 std::string SpotName(TableSpot spot) {
   switch (spot.kind) {
-    case TableSpot::Kind::kWholeTable: return "table";
-    case TableSpot::Kind::kCombination: return "combination" + std::to_string(spot.index);
-    case TableSpot::Kind::kTrick: return "trick" + std::to_string(spot.player);
-    case TableSpot::Kind::kStock: return "stock";
-    case TableSpot::Kind::kTurnedUp: return "turnedup";
-    case TableSpot::Kind::kFreza: return "freza";
+    case TableSpot::Kind::kWholeTable:
+      return "table";
+    case TableSpot::Kind::kCombination:
+      return "combination" + std::to_string(spot.index);
+    case TableSpot::Kind::kTrick:
+      return "trick" + std::to_string(spot.player);
+    case TableSpot::Kind::kStock:
+      return "stock";
+    case TableSpot::Kind::kTurnedUp:
+      return "turnedup";
+    case TableSpot::Kind::kFreza:
+      return "freza";
     case TableSpot::Kind::kHand:
       return "hand" + std::to_string(spot.player) + "." + std::to_string(spot.index);
-    case TableSpot::Kind::kOffTable: return "off" + std::to_string(spot.player);
+    case TableSpot::Kind::kOffTable:
+      return "off" + std::to_string(spot.player);
   }
   return "?";
 }
@@ -178,8 +185,8 @@ void RecordingTableView::ShowMoveTimer(int player, int seconds) {
   call.value = seconds;
 }
 
-void RecordingTableView::SetActionButton(ActionButton which, const std::string& text,
-                                         bool enabled, bool visible) {
+void RecordingTableView::SetActionButton(ActionButton which, const std::string& text, bool enabled,
+                                         bool visible) {
   ViewCall& call = Record("SetActionButton");
   call.value = static_cast<int>(which);
   call.text = text;

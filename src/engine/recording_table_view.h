@@ -13,13 +13,13 @@
 namespace klondar {
 
 struct ViewCall {
-  std::string op;       // the operation's name, "ShowSpeech", "Pause", ...
+  std::string op;  // the operation's name, "ShowSpeech", "Pause", ...
   int player = 0;
-  std::string text;     // speech text, sound name or button caption
-  char colour = 0;      // speech colour letter
-  CardCode card;        // the card of a flight, a table card or the turned-up card
-  bool flag = false;    // wait, face up, enabled, erase at end
-  int value = 0;        // pause, percent, seconds, next card, button number
+  std::string text;              // speech text, sound name or button caption
+  char colour = 0;               // speech colour letter
+  CardCode card;                 // the card of a flight, a table card or the turned-up card
+  bool flag = false;             // wait, face up, enabled, erase at end
+  int value = 0;                 // pause, percent, seconds, next card, button number
   std::string Describe() const;  // one stable line, e.g. "ShowSpeech 1 g Pass"
 };
 
@@ -44,8 +44,8 @@ class RecordingTableView : public TableView {
   void DrawStock(CardCode turnedUp, CardCode freza, int nextCard) override;
   void DrawStockInfo() override;
   void SetStockHint(const std::string& text) override;
-  void DrawScoreBoard(int player, TurnMark turnMark, bool repaintBackground,
-                      std::int32_t dealValue, std::int32_t totalValue, Star star) override;
+  void DrawScoreBoard(int player, TurnMark turnMark, bool repaintBackground, std::int32_t dealValue,
+                      std::int32_t totalValue, Star star) override;
   void ShowSpeech(int player, const std::string& text, char colour) override;
   void RepaintTableSlot(TableSpot spot) override;
   void DrawTableCard(TableSpot spot, CardCode card) override;

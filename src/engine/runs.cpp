@@ -8,8 +8,8 @@ std::vector<RunWindow> FindRuns(const HandCards& hand, const HandBytes& orders) 
   // linked[i]: slots i and i+1 hold cards of one suit in consecutive sequence order.
   std::array<bool, 10> linked{};
   for (int i = 1; i <= 8; ++i) {
-    linked[i] = !hand[i].IsEmpty() && !hand[i + 1].IsEmpty() &&
-                hand[i].suit == hand[i + 1].suit && orders[i + 1] == orders[i] + 1;
+    linked[i] = !hand[i].IsEmpty() && !hand[i + 1].IsEmpty() && hand[i].suit == hand[i + 1].suit &&
+                orders[i + 1] == orders[i] + 1;
   }
   auto isWindow = [&](int top, int length) {
     for (int i = top - length + 1; i < top; ++i) {

@@ -75,8 +75,7 @@ class TableView {
   virtual void ShowSpeech(int player, const std::string& text, char colour) = 0;
   virtual void RepaintTableSlot(TableSpot spot) = 0;
   virtual void DrawTableCard(TableSpot spot, CardCode card) = 0;
-  virtual void AnimateCardMove(TableSpot from, TableSpot to, CardCode card,
-                               bool eraseAtEnd) = 0;
+  virtual void AnimateCardMove(TableSpot from, TableSpot to, CardCode card, bool eraseAtEnd) = 0;
   virtual void PlayWaveResource(const std::string& name, bool wait) = 0;
   virtual bool SayCardName(CardCode card, bool wait) = 0;
   virtual void PlayTouchEffect() = 0;

@@ -17,13 +17,20 @@ struct ScenarioValues {
 // The card's worth if its suit were trump, plus 3.
 std::int32_t Weight(char rank) {
   switch (rank) {
-    case kJack: return 23;
-    case kNine: return 17;
-    case kAce: return 14;
-    case kTen: return 13;
-    case kKing: return 7;
-    case kQueen: return 6;
-    default: return 5;  // eight and seven
+    case kJack:
+      return 23;
+    case kNine:
+      return 17;
+    case kAce:
+      return 14;
+    case kTen:
+      return 13;
+    case kKing:
+      return 7;
+    case kQueen:
+      return 6;
+    default:
+      return 5;  // eight and seven
   }
 }
 
@@ -59,8 +66,8 @@ ScenarioValues Evaluate(const HandCards& hand, const HandBytes& orders, char pro
 }  // namespace
 
 HandEvaluation EvaluateHandForTrump(const HandCards& hand, const HandBytes& orders,
-                                    char proposedTrump, CardCode turnedCard,
-                                    bool exchangeAllowed, int firstBidder) {
+                                    char proposedTrump, CardCode turnedCard, bool exchangeAllowed,
+                                    int firstBidder) {
   const ScenarioValues first = Evaluate(hand, orders, proposedTrump);
   HandEvaluation evaluation;
   ScenarioValues chosen = first;
@@ -130,8 +137,8 @@ HandEvaluation EvaluateHandForTrump(const HandCards& hand, const HandBytes& orde
 }
 
 bool AcceptProposedTrump(const GameState& state) {
-  return EvaluateHandForTrump(state.hand[1], state.handOrder[1], state.trumpSuit,
-                              state.deck[32], true, state.firstBidder)
+  return EvaluateHandForTrump(state.hand[1], state.handOrder[1], state.trumpSuit, state.deck[32],
+                              true, state.firstBidder)
              .result == state.trumpSuit;
 }
 
@@ -142,9 +149,8 @@ char ChooseTrumpSuit(const GameState& state) {
 }
 
 bool WantsSevenExchange(const GameState& state) {
-  return EvaluateHandForTrump(state.hand[1], state.handOrder[1], state.trumpSuit,
-                              state.deck[32], state.options.optTrumpSevenExchange,
-                              state.firstBidder)
+  return EvaluateHandForTrump(state.hand[1], state.handOrder[1], state.trumpSuit, state.deck[32],
+                              state.options.optTrumpSevenExchange, state.firstBidder)
       .exchangeBetter;
 }
 

@@ -13,8 +13,8 @@ struct HandEvaluation {
 // hand and orders: slots 1..9 with sequence orders, sorted by suit groups. proposedTrump
 // is a suit, or kNoSuit when a suit is to be named.
 HandEvaluation EvaluateHandForTrump(const HandCards& hand, const HandBytes& orders,
-                                    char proposedTrump, CardCode turnedCard,
-                                    bool exchangeAllowed, int firstBidder);
+                                    char proposedTrump, CardCode turnedCard, bool exchangeAllowed,
+                                    int firstBidder);
 
 bool AcceptProposedTrump(const GameState& state);
 // A suit other than the turned-up one, or kNoSuit.

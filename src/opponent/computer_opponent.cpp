@@ -20,10 +20,9 @@ bool ComputerOpponent::WantsSevenExchange(const GameState& state) {
 
 int ComputerOpponent::ChooseCard(const GameState& state, TableView& view) {
   if (state.trickNumber == 1) return ChooseFirstTrickCard(state);
-  return ChooseCardBySampling(state, knowledge_, random_, view,
-                              [this](const SolverPosition& position) {
-                                return solver_.Solve(position);
-                              });
+  return ChooseCardBySampling(
+      state, knowledge_, random_, view,
+      [this](const SolverPosition& position) { return solver_.Solve(position); });
 }
 
 void ComputerOpponent::NoteExchange(int player, CardCode turnedUp) {

@@ -17,9 +17,7 @@ using RankSet = std::uint8_t;
 
 constexpr std::string_view kRankLetters = "789TJQKA";
 
-constexpr int OrderOfLetter(char letter) {
-  return static_cast<int>(kRankLetters.find(letter)) + 1;
-}
+constexpr int OrderOfLetter(char letter) { return static_cast<int>(kRankLetters.find(letter)) + 1; }
 
 // "K Q 7": the set of those ranks.
 constexpr RankSet Ranks(std::string_view letters) {
@@ -46,30 +44,39 @@ constexpr HoldingPlay Play(std::string_view holding, char letter) {
 
 // Leads tried in every plain suit, in this order.
 constexpr std::array kLeadsInAnySuit = {
-    Play("7", '7'), Play("8", '8'), Play("9", '9'), Play("J", 'J'), Play("Q", 'Q'),
-    Play("K", 'K'), Play("8 7", '7'), Play("9 7", '7'), Play("9 8", '8'), Play("9 8 7", '7'),
-    Play("T", 'T'), Play("A", 'A'), Play("J 9 8 7", '7'), Play("Q J 9 8 7", '7'),
-    Play("K Q J 9 8 7", '7'), Play("T K Q J 9 8 7", '7'), Play("A T K Q J 9 8 7", '7'),
+    Play("7", '7'),
+    Play("8", '8'),
+    Play("9", '9'),
+    Play("J", 'J'),
+    Play("Q", 'Q'),
+    Play("K", 'K'),
+    Play("8 7", '7'),
+    Play("9 7", '7'),
+    Play("9 8", '8'),
+    Play("9 8 7", '7'),
+    Play("T", 'T'),
+    Play("A", 'A'),
+    Play("J 9 8 7", '7'),
+    Play("Q J 9 8 7", '7'),
+    Play("K Q J 9 8 7", '7'),
+    Play("T K Q J 9 8 7", '7'),
+    Play("A T K Q J 9 8 7", '7'),
 };
 
 // Leads of a short suit headed by an honour, tried in this order only in a plain suit of
 // which player 2 has shown nothing.
 constexpr std::array kLeadsInUnseenSuit = {
-    Play("J 7", 'J'),       Play("J 8", 'J'),       Play("J 9", 'J'),
-    Play("Q 7", 'Q'),       Play("Q 8", 'Q'),       Play("Q 9", 'Q'),
-    Play("Q J", 'Q'),       Play("K 7", 'K'),       Play("K 8", 'K'),
-    Play("K 9", 'K'),       Play("K J", 'K'),       Play("K Q", 'K'),
-    Play("J 8 7", 'J'),     Play("J 9 7", 'J'),     Play("J 9 8", 'J'),
-    Play("Q 8 7", 'Q'),     Play("Q 9 7", 'Q'),     Play("Q 9 8", 'Q'),
-    Play("Q J 7", 'J'),     Play("Q J 8", 'J'),     Play("Q J 9", 'J'),
-    Play("K 8 7", 'K'),     Play("K 9 7", 'K'),     Play("K 9 8", 'K'),
-    Play("K Q 7", 'Q'),     Play("K Q 8", 'Q'),     Play("K Q 9", 'Q'),
-    Play("K Q J", 'J'),     Play("Q 9 8 7", 'Q'),   Play("Q J 8 7", 'J'),
-    Play("Q J 9 7", 'J'),   Play("Q J 9 8", 'J'),   Play("K 9 8 7", 'K'),
-    Play("K Q 8 7", 'Q'),   Play("K Q 9 7", 'Q'),   Play("T K Q 7", 'Q'),
-    Play("K Q J 7", 'K'),   Play("K Q J 8", 'K'),   Play("K Q J 9", 'K'),
-    Play("K Q J 9 8", 'K'), Play("K Q J 9 7", 'K'), Play("K Q J 8 7", 'K'),
-    Play("K Q 9 8 7", 'Q'), Play("K J 9 8 7", 'K'),
+    Play("J 7", 'J'),       Play("J 8", 'J'),       Play("J 9", 'J'),       Play("Q 7", 'Q'),
+    Play("Q 8", 'Q'),       Play("Q 9", 'Q'),       Play("Q J", 'Q'),       Play("K 7", 'K'),
+    Play("K 8", 'K'),       Play("K 9", 'K'),       Play("K J", 'K'),       Play("K Q", 'K'),
+    Play("J 8 7", 'J'),     Play("J 9 7", 'J'),     Play("J 9 8", 'J'),     Play("Q 8 7", 'Q'),
+    Play("Q 9 7", 'Q'),     Play("Q 9 8", 'Q'),     Play("Q J 7", 'J'),     Play("Q J 8", 'J'),
+    Play("Q J 9", 'J'),     Play("K 8 7", 'K'),     Play("K 9 7", 'K'),     Play("K 9 8", 'K'),
+    Play("K Q 7", 'Q'),     Play("K Q 8", 'Q'),     Play("K Q 9", 'Q'),     Play("K Q J", 'J'),
+    Play("Q 9 8 7", 'Q'),   Play("Q J 8 7", 'J'),   Play("Q J 9 7", 'J'),   Play("Q J 9 8", 'J'),
+    Play("K 9 8 7", 'K'),   Play("K Q 8 7", 'Q'),   Play("K Q 9 7", 'Q'),   Play("T K Q 7", 'Q'),
+    Play("K Q J 7", 'K'),   Play("K Q J 8", 'K'),   Play("K Q J 9", 'K'),   Play("K Q J 9 8", 'K'),
+    Play("K Q J 9 7", 'K'), Play("K Q J 8 7", 'K'), Play("K Q 9 8 7", 'Q'), Play("K J 9 8 7", 'K'),
 };
 
 // The ace is led from a holding of this many cards that contains these ranks.
@@ -85,20 +92,25 @@ constexpr std::array kAceLeads = {
 
 // What player 2 has shown of the led suit for a duck to be worth it.
 enum class Shown {
-  kAny,             // at least one card
-  kSingleHonour,    // exactly one card, the K, Q, J or 10
-  kOnlyKingOrTen,   // exactly the K, or exactly the 10
-  kOnlyTen,         // exactly the 10
-  kTen,             // the 10 among others
+  kAny,            // at least one card
+  kSingleHonour,   // exactly one card, the K, Q, J or 10
+  kOnlyKingOrTen,  // exactly the K, or exactly the 10
+  kOnlyTen,        // exactly the 10
+  kTen,            // the 10 among others
 };
 
 bool Matches(Shown shown, RankSet exposed) {
   switch (shown) {
-    case Shown::kAny: return exposed != 0;
-    case Shown::kSingleHonour: return CountOf(exposed) == 1 && (exposed & Ranks("K Q J T")) != 0;
-    case Shown::kOnlyKingOrTen: return exposed == Ranks("K") || exposed == Ranks("T");
-    case Shown::kOnlyTen: return exposed == Ranks("T");
-    case Shown::kTen: return (exposed & Ranks("T")) != 0;
+    case Shown::kAny:
+      return exposed != 0;
+    case Shown::kSingleHonour:
+      return CountOf(exposed) == 1 && (exposed & Ranks("K Q J T")) != 0;
+    case Shown::kOnlyKingOrTen:
+      return exposed == Ranks("K") || exposed == Ranks("T");
+    case Shown::kOnlyTen:
+      return exposed == Ranks("T");
+    case Shown::kTen:
+      return (exposed & Ranks("T")) != 0;
   }
   return false;
 }

@@ -44,14 +44,21 @@ TEST_F(Bidding, FourPassesWhenPlayer2SpeaksFirst) {
   EXPECT_EQ(view.TrumpDialogsShown(), 1);
   EXPECT_EQ(state.taker, 0);
   EXPECT_TRUE(CallsInOrder({
-      "SetActionButton 7 'To Play' enabled", "SetActionButton 8 'Pass' enabled",
-      "ShowSpeech 2 g Pass", "PlayWaveResource WVelPass wait",
-      "SetActionButton 7 'To Play' disabled", "SetActionButton 8 'Pass' disabled",
-      "ShowSpeech 1 g Pass", "PlayWaveResource WVelPass wait",
+      "SetActionButton 7 'To Play' enabled",
+      "SetActionButton 8 'Pass' enabled",
+      "ShowSpeech 2 g Pass",
+      "PlayWaveResource WVelPass wait",
+      "SetActionButton 7 'To Play' disabled",
+      "SetActionButton 8 'Pass' disabled",
+      "ShowSpeech 1 g Pass",
+      "PlayWaveResource WVelPass wait",
       "AskTrumpSuit " + std::string(1, SuitToAscii(state.deck[32].suit)),
-      "ShowSpeech 2 o Pass", "PlayWaveResource WVelPass wait",
-      "ShowSpeech 1 o Pass", "PlayWaveResource WVelPass wait",
-      "SetActionButton 7 'Next Round' enabled", "SetActionButton 8 'Pass' disabled",
+      "ShowSpeech 2 o Pass",
+      "PlayWaveResource WVelPass wait",
+      "ShowSpeech 1 o Pass",
+      "PlayWaveResource WVelPass wait",
+      "SetActionButton 7 'Next Round' enabled",
+      "SetActionButton 8 'Pass' disabled",
   }));
   // The thrown-in deal scores nothing and the next deal still counts.
   EXPECT_EQ(state.gamePoints[1] + state.gamePoints[2], 0);
@@ -81,10 +88,10 @@ TEST_F(Bidding, TakingTheProposedTrump) {
   EXPECT_EQ(state.taker, 2);
   EXPECT_EQ(state.phase, phase::kBuyPending);
   EXPECT_EQ(state.trumpNamedInStage2, 0);
-  EXPECT_TRUE(CallsInOrder({"DrawScoreBoard 2 keepmark deal=keep total=keep redstar",
-                            "DrawStockInfo", "ShowSpeech 2 b To Play",
-                            "PlayWaveResource WDing_1 wait", "SetActionButton 7 'Buy cards' enabled",
-                            "SetActionButton 8 'Pass' disabled"}));
+  EXPECT_TRUE(
+      CallsInOrder({"DrawScoreBoard 2 keepmark deal=keep total=keep redstar", "DrawStockInfo",
+                    "ShowSpeech 2 b To Play", "PlayWaveResource WDing_1 wait",
+                    "SetActionButton 7 'Buy cards' enabled", "SetActionButton 8 'Pass' disabled"}));
 }
 
 TEST_F(Bidding, NamingASuitInStage2) {
@@ -175,11 +182,11 @@ TEST_F(Buying, FirstBidderReceivesFirstAndTheStockShrinks) {
   EXPECT_EQ(state.handCount[2], 9);
   EXPECT_EQ(HandAscii(state, 1), "7h 8h 9h Th Jh Qh Kh Ah 7c");
   EXPECT_EQ(HandAscii(state, 2), "8c 7d 8d 9d Td Jd Qd Kd Ad");
-  EXPECT_TRUE(CallsInOrder({"SetActionButton 7 'Buy cards' disabled", "DrawStock Ks -- 14",
-                            "DrawHand 2 up", "AnimateCardMove stock>hand2.7 Kd",
-                            "PlayWaveResource WHodsDo wait", "Pause 50", "DrawStock Ks -- 17",
-                            "DrawHand 1 down", "DrawStock Ks -- 19",
-                            "SetActionButton 7 'Exhibit combinations' enabled"}));
+  EXPECT_TRUE(
+      CallsInOrder({"SetActionButton 7 'Buy cards' disabled", "DrawStock Ks -- 14", "DrawHand 2 up",
+                    "AnimateCardMove stock>hand2.7 Kd", "PlayWaveResource WHodsDo wait", "Pause 50",
+                    "DrawStock Ks -- 17", "DrawHand 1 down", "DrawStock Ks -- 19",
+                    "SetActionButton 7 'Exhibit combinations' enabled"}));
   EXPECT_EQ(state.phase, phase::kCombinationsPending);
 }
 

@@ -45,10 +45,9 @@ TEST(CardValues, TrickOrderAndPointsPlainAndTrump) {
     char rank;
     int sequence, plainPoints, plainOrder, trumpOrder, trumpPoints;
   };
-  const Case cases[] = {{kSeven, 1, 0, 1, 1, 0},  {kEight, 2, 0, 2, 2, 0},
-                        {kNine, 3, 0, 3, 7, 14},  {kTen, 4, 10, 7, 5, 10},
-                        {kJack, 5, 2, 4, 8, 20},  {kQueen, 6, 3, 5, 3, 3},
-                        {kKing, 7, 4, 6, 4, 4},   {kAce, 8, 11, 8, 6, 11}};
+  const Case cases[] = {{kSeven, 1, 0, 1, 1, 0}, {kEight, 2, 0, 2, 2, 0}, {kNine, 3, 0, 3, 7, 14},
+                        {kTen, 4, 10, 7, 5, 10}, {kJack, 5, 2, 4, 8, 20}, {kQueen, 6, 3, 5, 3, 3},
+                        {kKing, 7, 4, 6, 4, 4},  {kAce, 8, 11, 8, 6, 11}};
   int plainSuit = 0;
   int trumpSuit = 0;
   for (const Case& c : cases) {

@@ -55,11 +55,21 @@ TEST_F(DealStart, FirstBidderAgainstTheComputer) {
     bool alternate;
     int lastWinner, firstBidder;
   } cases[] = {
-      {1, 1, false, 0, 1}, {2, 1, false, 0, 2}, {1, 2, false, 0, 2}, {1, 3, false, 0, 1},
-      {1, 2, false, 1, 2}, {1, 2, false, 2, 1}, {1, 3, false, 1, 2}, {2, 4, false, 2, 1},
-      {1, 2, true, 1, 2},  {1, 3, true, 1, 1},  {1, 3, true, 2, 1},  {2, 3, true, 1, 2},
+      {1, 1, false, 0, 1},
+      {2, 1, false, 0, 2},
+      {1, 2, false, 0, 2},
+      {1, 3, false, 0, 1},
+      {1, 2, false, 1, 2},
+      {1, 2, false, 2, 1},
+      {1, 3, false, 1, 2},
+      {2, 4, false, 2, 1},
+      {1, 2, true, 1, 2},
+      {1, 3, true, 1, 1},
+      {1, 3, true, 2, 1},
+      {2, 3, true, 1, 2},
       // The first deal of a game follows the parity whatever the last winner.
-      {1, 1, false, 2, 1}, {2, 1, false, 1, 2},
+      {1, 1, false, 2, 1},
+      {2, 1, false, 1, 2},
   };
   for (const auto& c : cases) {
     state.options.optAlternateFirstBidder = c.alternate;
@@ -69,8 +79,8 @@ TEST_F(DealStart, FirstBidderAgainstTheComputer) {
     state.lastDealWinner = static_cast<std::uint8_t>(c.lastWinner);
     engine.StartDeal(true);
     EXPECT_EQ(state.firstBidder, c.firstBidder)
-        << "game " << c.game << " deal " << c.deal << " alternate " << c.alternate
-        << " last " << c.lastWinner;
+        << "game " << c.game << " deal " << c.deal << " alternate " << c.alternate << " last "
+        << c.lastWinner;
     EXPECT_EQ(state.lastDealWinner, 0);
   }
 }
@@ -140,9 +150,9 @@ TEST_F(DealStart, BeginDealAsksTheComputerAtOnce) {
   EXPECT_EQ(state.startPending, 2);
   EXPECT_EQ(state.taker, 1);
   EXPECT_EQ(state.phase, phase::kBuyPending);
-  EXPECT_TRUE(CallsInOrder({"SetGameTimer 1", "ShowSpeech 1 b To Play",
-                            "PlayWaveResource WDing_1 wait",
-                            "SetActionButton 7 'Buy cards' enabled"}));
+  EXPECT_TRUE(
+      CallsInOrder({"SetGameTimer 1", "ShowSpeech 1 b To Play", "PlayWaveResource WDing_1 wait",
+                    "SetActionButton 7 'Buy cards' enabled"}));
 }
 
 TEST_F(DealStart, DuelServerBeginSendsTheOpeningToTheClient) {

@@ -83,11 +83,11 @@ TEST_F(Declarations, CardsAreLaidOutAndTakenBack) {
   EXPECT_EQ(opponent.notes, std::vector<std::string>{"shown 1 Tc Jc Qc Kc 7c 8c 9c"});
   // Player 1's cards were not exposed as player 2's.
   EXPECT_TRUE(state.exposedCards[1].IsEmpty());
-  EXPECT_TRUE(CallsInOrder({"DrawHand 1 down", "AnimateCardMove hand1.6>combination1 Tc",
-                            "DrawTableCard combination1 Tc", "PlayWaveResource WHodsDo wait",
-                            "Pause 50", "DrawTableCard combination7 9c",
-                            "DrawScoreBoard 1 keepmark deal=70 total=0 keepstar",
-                            "SetActionButton 7 'Ok' enabled", "SetActionButton 8 'Pass' disabled"}));
+  EXPECT_TRUE(CallsInOrder(
+      {"DrawHand 1 down", "AnimateCardMove hand1.6>combination1 Tc",
+       "DrawTableCard combination1 Tc", "PlayWaveResource WHodsDo wait", "Pause 50",
+       "DrawTableCard combination7 9c", "DrawScoreBoard 1 keepmark deal=70 total=0 keepstar",
+       "SetActionButton 7 'Ok' enabled", "SetActionButton 8 'Pass' disabled"}));
   EXPECT_EQ(state.handSnapshot[1].size(), 18u);
 
   view.Clear();

@@ -1,12 +1,11 @@
 #include "engine/game_flow.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include <unistd.h>
 
 #include "engine/deck.h"
 #include "support/engine_fixture.h"
@@ -105,8 +104,8 @@ TEST_F(Flow, ClicksOnTheHandCountOnlyWhenItIsPlayer2sTurn) {
   flow.ClickHand(SlotX(kingSlot));
   EXPECT_EQ(state.handCount[2], 3);
   EXPECT_EQ(state.phase, phase::kPlayLocal);
-  EXPECT_TRUE(CallsInOrder({"ShowSpeech 1 y PC", "ShowSpeech 2 y Ann",
-                            "PlayWaveResource WWrongs wait"}));
+  EXPECT_TRUE(
+      CallsInOrder({"ShowSpeech 1 y PC", "ShowSpeech 2 y Ann", "PlayWaveResource WWrongs wait"}));
   // Right of the last card nothing is under the pointer.
   flow.ClickHand(SlotX(3) + 80);
   EXPECT_EQ(state.handCount[2], 3);
@@ -227,10 +226,10 @@ TEST_F(Flow, RightClickSpeaksTheCardAndChangesNothing) {
   const GameState before = state;
   flow.RightClick(TableSpot::Hand(2, 3));
   flow.RightClick(TableSpot::TurnedUp());
-  flow.RightClick(TableSpot::Freza());  // not shown before play
+  flow.RightClick(TableSpot::Freza());   // not shown before play
   flow.RightClick(TableSpot::Trick(1));  // no trick yet
-  EXPECT_TRUE(CallsInOrder({"SayCardName " + ToAscii(state.hand[2][3]),
-                            "SayCardName " + ToAscii(state.deck[32])}));
+  EXPECT_TRUE(CallsInOrder(
+      {"SayCardName " + ToAscii(state.hand[2][3]), "SayCardName " + ToAscii(state.deck[32])}));
   EXPECT_EQ(CountCalls("SayCardName " + ToAscii(state.deck[31])), 0);
   EXPECT_EQ(state.hand, before.hand);
   EXPECT_EQ(state.phase, before.phase);

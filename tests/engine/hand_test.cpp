@@ -58,10 +58,8 @@ TEST(SortCards, SuitGroupsByTrump) {
     const char* sorted;
   };
   const Case cases[] = {
-      {kSpades, "7h Ah 8c Kc 9d Qd Ts Js"},
-      {kNoSuit, "7h Ah 8c Kc 9d Qd Ts Js"},
-      {kClubs, "7h Ah Ts Js 9d Qd 8c Kc"},
-      {kDiamonds, "8c Kc 7h Ah Ts Js 9d Qd"},
+      {kSpades, "7h Ah 8c Kc 9d Qd Ts Js"}, {kNoSuit, "7h Ah 8c Kc 9d Qd Ts Js"},
+      {kClubs, "7h Ah Ts Js 9d Qd 8c Kc"},  {kDiamonds, "8c Kc 7h Ah Ts Js 9d Qd"},
       {kHearts, "8c Kc 9d Qd Ts Js 7h Ah"},
   };
   for (const Case& c : cases) {

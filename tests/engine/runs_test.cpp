@@ -1,6 +1,7 @@
+#include "engine/runs.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/runs.h"
 #include "support/engine_fixture.h"
 
 namespace klondar {
@@ -51,11 +52,11 @@ TEST(RunStrength, FourCardRunsAboveThreeThenTopThenTrump) {
     char top;
     bool trump;
     int strength;
-  } cases[] = {{4, kAce, true, 22},  {4, kAce, false, 21},  {4, kKing, true, 20},
+  } cases[] = {{4, kAce, true, 22},    {4, kAce, false, 21}, {4, kKing, true, 20},
                {4, kQueen, false, 17}, {4, kJack, true, 16}, {4, kTen, false, 13},
-               {4, kTen, true, 14},  {3, kAce, true, 12},   {3, kAce, false, 11},
-               {3, kKing, true, 10}, {3, kKing, false, 9},  {3, kTen, true, 4},
-               {3, kNine, true, 2},  {3, kNine, false, 1}};
+               {4, kTen, true, 14},    {3, kAce, true, 12},  {3, kAce, false, 11},
+               {3, kKing, true, 10},   {3, kKing, false, 9}, {3, kTen, true, 4},
+               {3, kNine, true, 2},    {3, kNine, false, 1}};
   for (const auto& c : cases) {
     EXPECT_EQ(RunStrength(c.length, c.top, c.trump), c.strength)
         << c.length << " " << SequenceOrder(c.top) << " " << c.trump;

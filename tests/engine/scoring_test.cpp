@@ -22,12 +22,10 @@ TEST_F(Scoring, TheTakerMustHaveMore) {
   const struct {
     int taker, points1, points2, game1, game2, winner;
   } cases[] = {
-      {2, 81, 81, 81, 0, 1},    // equal: the taker scores nothing
-      {2, 92, 70, 162, 0, 1},   // fewer: the opponent takes both
-      {2, 42, 120, 42, 120, 2}, // more: both keep their own
-      {1, 120, 42, 120, 42, 1},
-      {1, 70, 92, 0, 162, 2},
-      {1, 81, 81, 0, 81, 2},
+      {2, 81, 81, 81, 0, 1},     // equal: the taker scores nothing
+      {2, 92, 70, 162, 0, 1},    // fewer: the opponent takes both
+      {2, 42, 120, 42, 120, 2},  // more: both keep their own
+      {1, 120, 42, 120, 42, 1}, {1, 70, 92, 0, 162, 2}, {1, 81, 81, 0, 81, 2},
   };
   for (const auto& c : cases) {
     Deal(c.taker, c.points1, c.points2);
@@ -36,9 +34,9 @@ TEST_F(Scoring, TheTakerMustHaveMore) {
     EXPECT_EQ(state.lastDealWinner, c.winner);
     EXPECT_EQ(state.scoreDifference, c.game2 - c.game1);
     EXPECT_EQ(state.phase, phase::kDealOver);
-    EXPECT_TRUE(CallsInOrder({c.winner == 2 ? "PlayWaveResource WKoGutX wait"
-                                            : "PlayWaveResource WKoBadX wait",
-                              "SetActionButton 7 'Next Round' enabled"}));
+    EXPECT_TRUE(CallsInOrder(
+        {c.winner == 2 ? "PlayWaveResource WKoGutX wait" : "PlayWaveResource WKoBadX wait",
+         "SetActionButton 7 'Next Round' enabled"}));
   }
 }
 
@@ -49,9 +47,8 @@ TEST_F(Scoring, TheGameEndsAtTheTarget) {
   } cases[] = {
       {301, 260, 200, 40, 100, false},  // 300 : 300 continues
       {301, 260, 200, 41, 100, true},   // 301 ends
-      {301, 100, 290, 40, 122, true},
-      {501, 400, 350, 100, 50, false},
-      {501, 450, 480, 60, 40, true},   // both pass 501
+      {301, 100, 290, 40, 122, true},  {501, 400, 350, 100, 50, false},
+      {501, 450, 480, 60, 40, true},  // both pass 501
   };
   for (const auto& c : cases) {
     state.options.targetScore = c.target;
@@ -87,11 +84,10 @@ TEST_F(Scoring, SummingUpGivesEachTheDifference) {
     if (c.sound) {
       EXPECT_EQ(CountCalls(c.sound), 1);
     }
-    EXPECT_TRUE(CallsInOrder(
-        {"DrawScoreBoard 1 keepmark deal=keep total=" + std::to_string(c.total1 - c.total2) +
-             " nostar",
-         "SetActionButton 7 'To sum up of game' disabled",
-         "SetActionButton 8 'Exit to menu' enabled"}));
+    EXPECT_TRUE(CallsInOrder({"DrawScoreBoard 1 keepmark deal=keep total=" +
+                                  std::to_string(c.total1 - c.total2) + " nostar",
+                              "SetActionButton 7 'To sum up of game' disabled",
+                              "SetActionButton 8 'Exit to menu' enabled"}));
   }
 }
 
@@ -113,8 +109,8 @@ TEST_F(Scoring, DuelPausesAtTheEnd) {
   state.options.targetScore = 301;
   Deal(1, 120, 42, 250, 0);
   EXPECT_EQ(state.gameFinished, 1);
-  EXPECT_TRUE(CallsInOrder({"Pause 1200", "SetActionButton 7 'To sum up of game' enabled",
-                            "Pause 800"}));
+  EXPECT_TRUE(
+      CallsInOrder({"Pause 1200", "SetActionButton 7 'To sum up of game' enabled", "Pause 800"}));
 }
 
 }  // namespace

@@ -101,8 +101,8 @@ TEST_F(TrickPlay, TrickWinners) {
     const int other = 3 - c.leader;
     const std::string leadHand = std::string(c.lead) + " 8s";
     const std::string answerHand = std::string(c.answer) + " 9s";
-    Prepare(c.leader == 1 ? leadHand : answerHand, c.leader == 1 ? answerHand : leadHand,
-            kHearts, c.leader);
+    Prepare(c.leader == 1 ? leadHand : answerHand, c.leader == 1 ? answerHand : leadHand, kHearts,
+            c.leader);
     state.options.optBellaFirstHandOnly = false;
     Play(c.leader, c.lead);
     EXPECT_EQ(state.phase, 20 + other);
@@ -111,8 +111,8 @@ TEST_F(TrickPlay, TrickWinners) {
     EXPECT_EQ(state.leader, c.winner) << c.lead << " " << c.answer;
     EXPECT_EQ(state.dealPoints[c.winner], c.points) << c.lead << " " << c.answer;
     EXPECT_EQ(state.trickNumber, 2);
-    EXPECT_TRUE(CallsInOrder({"DrawScoreBoard " + std::to_string(c.winner) + " mark deal=" +
-                                  std::to_string(c.points) + " total=0 keepstar",
+    EXPECT_TRUE(CallsInOrder({"DrawScoreBoard " + std::to_string(c.winner) +
+                                  " mark deal=" + std::to_string(c.points) + " total=0 keepstar",
                               "SetActionButton 7 'Ok' enabled"}));
     engine.CollectTrick();
     EXPECT_EQ(state.phase, 20 + c.winner);
@@ -181,10 +181,10 @@ TEST_F(TrickPlay, PlayedCardsLeaveTheHandAndReachTheKnowledge) {
                             "AnimateCardMove hand2.2>trick2 8c"}));
   view.Clear();
   engine.CollectTrick();
-  EXPECT_TRUE(CallsInOrder({"ShowSpeech 1 y PC", "ShowSpeech 2 y Ann",
-                            "RepaintTableSlot trick1", "AnimateCardMove trick1>off1 Kc",
-                            "RepaintTableSlot trick2", "AnimateCardMove trick2>off1 8c",
-                            "Pause 400", "SetActionButton 7 'Ok' disabled"}));
+  EXPECT_TRUE(CallsInOrder({"ShowSpeech 1 y PC", "ShowSpeech 2 y Ann", "RepaintTableSlot trick1",
+                            "AnimateCardMove trick1>off1 Kc", "RepaintTableSlot trick2",
+                            "AnimateCardMove trick2>off1 8c", "Pause 400",
+                            "SetActionButton 7 'Ok' disabled"}));
 }
 
 TEST_F(TrickPlay, CollectingWithoutFlightsRepaintsTheTable) {

@@ -84,9 +84,15 @@ GameSummary PlayGame(std::uint64_t seed, const RuleOptions& options, GameState& 
           engine.PassStage1();
         }
         break;
-      case phase::kBid1Opponent: engine.OpponentBidStage1(); break;
-      case phase::kBid2Opponent: engine.OpponentBidStage2(false, 0); break;
-      case phase::kBuyPending: engine.BuyCards(); break;
+      case phase::kBid1Opponent:
+        engine.OpponentBidStage1();
+        break;
+      case phase::kBid2Opponent:
+        engine.OpponentBidStage2(false, 0);
+        break;
+      case phase::kBuyPending:
+        engine.BuyCards();
+        break;
       case phase::kExchangePending:
         if (state.sevenHolder == 1 || WantsSevenExchange(MirrorSeats(state))) {
           engine.ExchangeSeven(state.sevenHolder);
@@ -94,7 +100,9 @@ GameSummary PlayGame(std::uint64_t seed, const RuleOptions& options, GameState& 
           engine.SkipExchange();
         }
         break;
-      case phase::kCombinationsPending: engine.ShowCombinations(); break;
+      case phase::kCombinationsPending:
+        engine.ShowCombinations();
+        break;
       case phase::kCombinationsShown: {
         engine.StartPlay();
         expectedTotal = CardPointsInPlay(state) + 10 +
@@ -160,7 +168,9 @@ GameSummary PlayGame(std::uint64_t seed, const RuleOptions& options, GameState& 
         engine.SumUpGame();
         engine.LeaveFinishedGame();
         return summary;
-      default: problem("stuck in phase " + std::to_string(ph)); return summary;
+      default:
+        problem("stuck in phase " + std::to_string(ph));
+        return summary;
     }
   }
   problem("game did not end");

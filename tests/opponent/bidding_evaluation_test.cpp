@@ -112,8 +112,8 @@ TEST(WantsSevenExchange, ComparesTrumpStrengthPlusBonusOfBothHands) {
 
 TEST(EvaluateHandForTrump, NoExchangeScenarioWithoutAProposedSuit) {
   const GameState state = Bidding("7h 9h Qh Ah 8c Kc 7d Qd 9s", "Jh", 1);
-  const HandEvaluation evaluation = EvaluateHandForTrump(state.hand[1], state.handOrder[1],
-                                                         kNoSuit, state.deck[32], true, 1);
+  const HandEvaluation evaluation =
+      EvaluateHandForTrump(state.hand[1], state.handOrder[1], kNoSuit, state.deck[32], true, 1);
   EXPECT_FALSE(evaluation.exchangeBetter);
 }
 

@@ -107,8 +107,8 @@ class EngineTest : public ::testing::Test {
     const std::vector<std::string> lines = view.Lines();
     std::size_t at = 0;
     for (const std::string& want : expected) {
-      const auto found = std::find(lines.begin() + static_cast<std::ptrdiff_t>(at), lines.end(),
-                                   want);
+      const auto found =
+          std::find(lines.begin() + static_cast<std::ptrdiff_t>(at), lines.end(), want);
       if (found == lines.end()) {
         std::string all;
         for (const std::string& line : lines) all += "\n  " + line;
