@@ -15,6 +15,20 @@ PACKAGES=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  # The window: Qt 6 widgets, SVG (card faces are rendered from an SVG deck at build time)
+  # and multimedia (sound effects).
+  qt6-base-dev
+  qt6-svg-dev
+  qt6-multimedia-dev
+  libgl-dev
+  # The free SVG card decks the faces come from (GPL-2+).
+  kdegames-card-data-kf5
+  # Fonts of the table: Comic Neue stands in for Comic Sans MS.
+  fonts-comic-neue
+  fonts-dejavu-core
+  # Screenshot tests run the window under a virtual X server.
+  xvfb
+  xauth
 )
 
 log() { printf 'install-deps: %s\n' "$*"; }

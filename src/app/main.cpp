@@ -1,27 +1,27 @@
-// Until the window exists: one deal between the computer ("PC") and a stand-in for the
-// user who decides as the computer would from its seat, printed as it is played.
-#include <cstdlib>
-#include <iostream>
-#include <random>
-#include <string>
+// The game: the main window against the computer. The only option is --home DIR, the
+// folder the program keeps its files in (by default a data folder of the user).
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
 
-#include "self_play.h"
+#include "table/main_window.h"
+#include "table/program_folder.h"
 
 int main(int argc, char** argv) {
-  klondar::SelfPlayConfig config;
-  config.name1 = "PC";
-  config.name2 = "You";
-  config.dealLimit = 1;
-  if (argc == 3 && std::string(argv[1]) == "--seed") {
-    config.seed = std::strtoull(argv[2], nullptr, 10);
-  } else if (argc == 1) {
-    config.seed = std::random_device{}();
-  } else {
-    std::cerr << "usage: klondar [--seed N]\n";
+  QApplication app(argc, argv);
+  QStringList arguments = QApplication::arguments();
+  arguments.removeFirst();
+  const auto start = klondar::table::ParseStartArguments(arguments);
+  if (!start) {
+    std::fprintf(stderr, "usage: klondar [--home DIR]\n");
     return 2;
   }
-  std::cout << "Klondar: one deal against the computer (seed " << config.seed << ")\n\n";
-  const klondar::GameReport report = klondar::PlaySelfGame(config, &std::cout);
-  for (const std::string& failure : report.failures) std::cout << "FAILURE " << failure << "\n";
-  return report.failures.empty() ? 0 : 1;
+  const QString folder = klondar::table::PrepareProgramFolder(*start);
+  if (folder.isEmpty()) {
+    QMessageBox::critical(nullptr, "Klondar", "Cannot create the program folder.");
+    return 1;
+  }
+  klondar::table::TForm1 window(klondar::table::TableOptions{}, folder.toStdString());
+  window.show();
+  return QApplication::exec();
 }

@@ -1,0 +1,34 @@
+// The "Welcome!" dialog of a new player: name, password and its confirmation. Enter in
+// any field acts as "Ok", Escape as "Cancel"; a refused entry shows its message in the
+// notice line and puts the focus on the field concerned.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+
+namespace klondar::table {
+
+class TVelCardsButton;
+
+class TFormWelcome : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The name field starts with the name given the last time, or "Mr.X".
+  TFormWelcome(const QString& lastName, QWidget* parent);
+  // The name as typed, trimmed (padded to its stored width only where it is stored).
+  QString PlayerName() const;
+  QString Password() const;
+
+ private:
+  void TryAccept();
+
+  QLineEdit* name_ = nullptr;
+  QLineEdit* password_ = nullptr;
+  QLineEdit* confirmation_ = nullptr;
+  QLabel* notice_ = nullptr;
+};
+
+}  // namespace klondar::table

@@ -1,0 +1,25 @@
+// The shown texts: every word in the current language, and the engine's texts (words
+// named by their English text, joined by " + ", or player names) turned into shown text.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "word_table.h"
+
+namespace klondar::table {
+
+// The language index 0..9; out-of-range values are refused and leave it unchanged.
+bool SetLanguage(int language);
+int Language();
+
+QString Text(Word word);
+// The word whose English text this is.
+std::optional<Word> WordFromEnglish(std::string_view english);
+// A text the engine hands to the view, shown in the current language; a part that is no
+// word (a player's name) is shown as it is.
+QString ShownText(const std::string& engineText);
+
+}  // namespace klondar::table

@@ -1,0 +1,90 @@
+// Screenshots of the window as the X server shows it: the menu and the table in the middle
+// of a deal, at "Small window" and "Large window". Run under Xvfb:
+//   table_screenshots OUTDIR
+// Writes OUTDIR/menu-small.png, table-small.png, menu-large.png, table-large.png.
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <cstdio>
+
+#include "engine/engine.h"
+#include "gui_driver.h"
+
+namespace {
+
+using namespace klondar;
+using namespace klondar::table;
+using namespace klondar::table::testing;
+
+bool Shoot(TForm1& window, const QString& path) {
+  WaitFor([] { return false; }, 300);  // let the last paints reach the server
+  const QPixmap shot = window.screen()->grabWindow(window.winId());
+  if (shot.isNull() || !shot.save(path + ".tmp", "PNG")) return false;
+  QFile::remove(path);
+  return QFile::rename(path + ".tmp", path);
+}
+
+// Plays as a careful player would, up to the moment the second trick lies on the table.
+bool PlayIntoTheDeal(TForm1& window) {
+  const GameState& s = window.State();
+  auto* b7 = ButtonOf(&window, "Button7");
+  for (int guard = 0; guard < 200; ++guard) {
+    const bool ready = WaitFor([&] {
+      return !window.StepRunning() && (b7->isEnabled() || s.phase == phase::kPlayLocal);
+    });
+    if (!ready) return false;
+    if (s.phase == phase::kTrickComplete && s.trickNumber == 3) return true;
+    if (s.phase == phase::kPlayLocal) {
+      for (int slot = 1; slot <= 9; ++slot) {
+        if (!MayPlay(s, 2, slot)) continue;
+        const HandRow& row = window.Scene().hand[2];
+        QTest::mouseClick(&window, Qt::LeftButton, {},
+                          QPoint(row.x[slot] + 8, window.Layout().hand[2].center().y()));
+        break;
+      }
+      continue;
+    }
+    if (s.phase == phase::kDealOver) return false;
+    Click(b7);
+  }
+  return false;
+}
+
+bool ShootSize(WindowSize size, const QString& dir, const QString& suffix) {
+  TableOptions options;
+  options.windowSize = size;
+  options.sounds = false;
+  options.flightSpeed = 5;
+  TForm1 window(options, QDir::tempPath().toStdString(), 21);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) return false;
+  QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(200, 200));
+  if (!Shoot(window, dir + "/menu-" + suffix + ".png")) return false;
+  ModalAnswerer welcome("TFormWelcome", [](QWidget* dialog) {
+    auto* name = dialog->findChild<QLineEdit*>("NameEdit");
+    name->clear();
+    QTest::keyClicks(name, "Anna");
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  Click(ButtonOf(&window, "Button6"));
+  if (!PlayIntoTheDeal(window)) return false;
+  return Shoot(window, dir + "/table-" + suffix + ".png");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: table_screenshots OUTDIR\n");
+    return 2;
+  }
+  const QString dir = QString::fromLocal8Bit(argv[1]);
+  if (!QDir().mkpath(dir)) return 1;
+  if (!ShootSize(WindowSize::kSmall, dir, "small") || !ShootSize(WindowSize::kLarge, dir, "large")) {
+    std::fprintf(stderr, "table_screenshots: failed\n");
+    return 1;
+  }
+  std::printf("screenshots written to %s\n", argv[1]);
+  return 0;
+}
