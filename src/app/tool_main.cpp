@@ -6,6 +6,7 @@
 
 #include "self_play.h"
 #include "tool_arguments.h"
+#include "tool_file_commands.h"
 #include "tool_search_commands.h"
 
 namespace {
@@ -22,7 +23,9 @@ int Usage() {
                "               [--bella-first]\n"
                "  klondar-tool decide --trump h|d|c|s --mover CARDS [--count N] [--table CARD]\n"
                "               [--ruled-out CARDS] [--known CARDS] [--seed S] [--points A,B]\n"
-               "               [--taker 1|2] [--trick N] [--overtrump] [--bella-first]\n";
+               "               [--taker 1|2] [--trick N] [--overtrump] [--bella-first]\n"
+               "  klondar-tool check-club FILE\n"
+               "  klondar-tool check-history FILE\n";
   return 2;
 }
 
@@ -98,6 +101,8 @@ int main(int argc, char** argv) {
   if (command == "selfplay") return SelfPlay(argc, argv);
   if (command == "solve") return SolveCommand(argc, argv);
   if (command == "decide") return DecideCommand(argc, argv);
+  if (command == "check-club") return CheckClubCommand(argc, argv);
+  if (command == "check-history") return CheckHistoryCommand(argc, argv);
   std::cerr << "klondar-tool: unknown command " << command << "\n";
   return Usage();
 }

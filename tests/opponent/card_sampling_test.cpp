@@ -30,7 +30,10 @@ std::vector<CardCode> Cards(const std::string& text) {
 
 std::string Ascii(const std::vector<CardCode>& cards) {
   std::string text;
-  for (const CardCode card : cards) text += (text.empty() ? "" : " ") + ToAscii(card);
+  for (const CardCode card : cards) {
+    if (!text.empty()) text += ' ';
+    text += ToAscii(card);
+  }
   return text;
 }
 

@@ -86,7 +86,10 @@ class ScriptedOpponent : public Opponent {
   }
   void NoteShownCards(const GameState& state, int winner) override {
     std::string note = "shown " + std::to_string(winner);
-    for (int i = 1; i <= state.tableCount; ++i) note += " " + ToAscii(state.tableCards[i]);
+    for (int i = 1; i <= state.tableCount; ++i) {
+      note += ' ';
+      note += ToAscii(state.tableCards[i]);
+    }
     notes.push_back(note);
   }
   void NoteVisibleCards(const GameState&) override { notes.push_back("visible"); }
