@@ -26,6 +26,8 @@ PACKAGES=(
   # Fonts of the table: Comic Neue stands in for Comic Sans MS.
   fonts-comic-neue
   fonts-dejavu-core
+  # Chinese, Japanese and Korean texts: Noto Sans CJK (regular and bold, per-language glyphs).
+  fonts-noto-cjk
   # Screenshot tests run the window under a virtual X server.
   xvfb
   xauth

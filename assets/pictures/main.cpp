@@ -1,7 +1,7 @@
 // Makes every picture of the game: make_pictures OUTDIR DECK.svgz
 // The card faces come from the free SVG deck given; everything else is drawn here.
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
 
 #include "painting.h"
@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
   }
   pictures::SetOutputDir(dir);
   const bool ok = pictures::MakeCardFaces(deck) && pictures::MakeCardBacks() &&
-                  pictures::MakeTablePictures() && pictures::MakeWindowPictures(deck);
+                  pictures::MakeTablePictures() && pictures::MakeWindowPictures(deck) &&
+                  pictures::MakeMenuPictures();
   if (!ok) {
     std::fprintf(stderr, "make_pictures: failed (deck %s)\n", argv[2]);
     return 1;

@@ -31,5 +31,6 @@ bool MakeCardFaces(const QString& deckSvg);
 bool MakeCardBacks();
 bool MakeTablePictures();
 bool MakeWindowPictures(const QString& deckSvg);
+bool MakeMenuPictures();
 
 }  // namespace pictures

@@ -94,6 +94,51 @@ QImage SkinPiece(int width, int height, int part) {
   return image;
 }
 
+// The "New buttons" look: a flatter bar with squarer ends and a glassy upper half.
+QImage NewSkinPiece(int width, int height, int part) {
+  QImage image = Blank(width, height);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double r = height / 5.0;
+  QRectF bar(0.5, 0.5, width * 3.0, height - 1.0);
+  if (part == 1) bar.moveRight(width - 0.5);
+  if (part == 2) bar = QRectF(-width, 0.5, width * 3.0, height - 1.0);
+  QLinearGradient fill(0, 0, 0, height);
+  fill.setColorAt(0.0, QColor(238, 238, 238));
+  fill.setColorAt(1.0, QColor(150, 150, 150));
+  p.setPen(QPen(QColor(60, 60, 60), 1.0));
+  p.setBrush(fill);
+  p.drawRoundedRect(bar, r, r);
+  QLinearGradient gloss(0, 0, 0, height / 2.0);
+  gloss.setColorAt(0.0, QColor(255, 255, 255, 170));
+  gloss.setColorAt(1.0, QColor(255, 255, 255, 40));
+  p.setPen(Qt::NoPen);
+  p.setBrush(gloss);
+  p.drawRoundedRect(bar.adjusted(2, 2, -2, -height / 2.0), r * 0.7, r * 0.7);
+  return image;
+}
+
+// The text cursor: an I-beam whose colour pulses over eight frames of 32 x 32.
+QImage EditCursorStrip() {
+  constexpr int kFrames = 8;
+  QImage image = Blank(32 * kFrames, 32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int frame = 0; frame < kFrames; ++frame) {
+    const double glow = frame < kFrames / 2 ? frame : kFrames - frame;
+    const QColor ink(196 + static_cast<int>(glow * 14), 22 + static_cast<int>(glow * 16), 28);
+    QPainterPath beam;
+    const double x = frame * 32 + 16;
+    beam.addRect(QRectF(x - 1.5, 6, 3, 20));
+    beam.addRect(QRectF(x - 6, 4, 12, 3));
+    beam.addRect(QRectF(x - 6, 25, 12, 3));
+    p.setPen(QPen(QColor(255, 255, 255), 1.2));
+    p.setBrush(ink);
+    p.drawPath(beam.simplified());
+  }
+  return image;
+}
+
 QImage Arrow() {
   QImage image = Blank(32, 32);
   QPainter p(&image);
@@ -118,9 +163,9 @@ QImage HandPointer() {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath hand;
-  hand.addRoundedRect(QRectF(9, 1, 6, 17), 3, 3);     // index finger up
-  hand.addRoundedRect(QRectF(6, 12, 18, 17), 5, 5);   // fist
-  hand.addRoundedRect(QRectF(2, 15, 7, 9), 3, 3);     // thumb
+  hand.addRoundedRect(QRectF(9, 1, 6, 17), 3, 3);    // index finger up
+  hand.addRoundedRect(QRectF(6, 12, 18, 17), 5, 5);  // fist
+  hand.addRoundedRect(QRectF(2, 15, 7, 9), 3, 3);    // thumb
   hand = hand.simplified();
   p.setPen(QPen(QColor(255, 255, 255), 1.4));
   p.setBrush(QColor(196, 22, 28));
@@ -162,13 +207,18 @@ bool MakeWindowPictures(const QString& deckSvg) {
             Save("PngMenu1", MenuFan(deck, {"jack_heart", "queen_heart", "king_heart"}, back)) &&
             Save("PngMenu2", MenuFan(deck, {"", "", "1_club"}, back)) &&
             Save("CURARROW", Arrow()) && Save("CURHAND", HandPointer()) &&
-            Save("CURWAIT", Hourglass());
-  // Skin heights 29, 44 and 59; pieces: left end, right end, stretched middle.
+            Save("CURWAIT", Hourglass()) && Save("CUREDIT", EditCursorStrip());
+  // Skin heights 29, 44 and 59; pieces: left end, right end, stretched middle. "R" is the
+  // usual look, "Q" the "New buttons" one.
   for (const int height : {29, 44, 59}) {
     const int end = height / 2;
     const QString stem = QString("R%1_").arg(height);
     ok = ok && Save(stem + "L", SkinPiece(end, height, 0)) &&
          Save(stem + "R", SkinPiece(end, height, 1)) && Save(stem + "2", SkinPiece(8, height, 2));
+    const QString newStem = QString("Q%1_").arg(height);
+    ok = ok && Save(newStem + "L", NewSkinPiece(end, height, 0)) &&
+         Save(newStem + "R", NewSkinPiece(end, height, 1)) &&
+         Save(newStem + "2", NewSkinPiece(8, height, 2));
   }
   return ok;
 }

@@ -127,6 +127,21 @@ const std::vector<Recipe>& Recipes() {
          return s;
        }},
       {"WKoBads", [] { return Arpeggio({7, 5, 2, -1, -5}, 0.2, 0.7, 3.5); }},
+      // The end of a cycle of 25 games: a fanfare for the best, a brighter run for a place in
+      // the top ten, a falling phrase otherwise.
+      {"WFiBest",
+       [] {
+         Samples s = Arpeggio({0, 4, 7, 12, 16, 19, 24}, 0.11, 0.9, 2.5);
+         Mix(s, Bell(Note(24), 1.2, 2.0), 0.8, 0.6);
+         return s;
+       }},
+      {"WFiGood",
+       [] {
+         Samples s = Arpeggio({0, 4, 7, 12}, 0.13, 0.8, 3.0);
+         Mix(s, Bell(Note(16), 0.9, 3.0), 0.55, 0.5);
+         return s;
+       }},
+      {"WFiBads", [] { return Arpeggio({12, 10, 7, 3, 0, -5}, 0.22, 0.9, 3.0); }},
       {"WOpenFo",
        [] {
          Samples s = Tap(0.12, 30.0, 0.15, 11u);

@@ -4,8 +4,9 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "table/main_window.h"
+#include "table/club_startup.h"
 #include "table/program_folder.h"
+#include "table/program_start.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -21,7 +22,14 @@ int main(int argc, char** argv) {
     QMessageBox::critical(nullptr, "Klondar", "Cannot create the program folder.");
     return 1;
   }
-  klondar::table::TForm1 window(klondar::table::TableOptions{}, folder.toStdString());
-  window.show();
+  // The settings are read here, before the language is applied; the window writes them
+  // when it closes.
+  const auto window = klondar::table::OpenMainWindow(folder.toStdString());
+  // A club file that is missing or damaged ends the program before the window shows (and so
+  // before it could save the settings).
+  const auto club = klondar::table::PrepareClubFiles(folder.toStdString(), window.get());
+  if (!club.usable) return 1;
+  window->UseClub(club.localWritable);
+  window->show();
   return QApplication::exec();
 }

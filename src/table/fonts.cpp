@@ -1,14 +1,16 @@
 #include "fonts.h"
 
-#include <QStringList>
 #include <algorithm>
+
+#include "font_families.h"
+#include "font_roles.h"
 
 namespace klondar::table {
 
 QFont TableFont(int pixelSize, bool bold) {
   QFont font;
-  font.setFamilies(QStringList{"Comic Sans MS", "Comic Neue", "DejaVu Sans"});
-  font.setPixelSize(std::max(1, pixelSize));
+  font.setFamilies(RoleFamilies(FontRole::kDecor));
+  font.setPixelSize(std::max(1, FontHeightFor(pixelSize, FontRole::kDecor)));
   font.setBold(bold);
   font.setStyleStrategy(QFont::PreferAntialias);
   return font;

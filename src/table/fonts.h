@@ -1,4 +1,5 @@
-// The table's font: the design's "Comic Sans MS", with its free stand-in Comic Neue.
+// The table's font: the "decor" role ("Comic Sans MS" by default, drawn here with its free
+// stand-in Comic Neue) at the role's scale.
 #pragma once
 
 #include <QFont>

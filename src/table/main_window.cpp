@@ -11,11 +11,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTime>
 #include <QTimer>
 #include <QToolTip>
 
+#include "club_menu.h"
+#include "cursors.h"
 #include "engine/engine_words.h"
-#include "menu_painter.h"
 #include "skin_button.h"
 #include "table_painter.h"
 #include "welcome_dialog.h"
@@ -38,8 +40,12 @@ TForm1::TForm1(const TableOptions& options, std::filesystem::path programFolder,
       random_(MakeRandom(seed)),
       computer_(random_),
       engine_(state_, *this, computer_, random_),
-      flow_(engine_, *this, computer_, std::move(programFolder)),
-      lastName_(Text(Word::kMrX)) {
+      flow_(engine_, *this, computer_, programFolder),
+      lastName_(Text(Word::kMrX)),
+      programFolder_(std::move(programFolder)) {
+  SetOwnCursors(options_.ownCursors);
+  SetNewButtonLook(options_.newButtons);
+  menuLook_.titleDesign = options_.titleDesign;
   setObjectName("TForm1");
   setWindowTitle(Text(Word::kWindowCaption));
   setMouseTracking(true);
@@ -71,6 +77,9 @@ void TForm1::CreateControls() {
   Button11 = button("Button11", SkinColour::DRed);
   Button11->setText(Text(Word::kExit));
   connect(Button11, &QPushButton::clicked, this, &QWidget::close);
+  Button10 = button("Button10", SkinColour::DBlue);
+  Button10->setText(Text(Word::kOptions));
+  connect(Button10, &QPushButton::clicked, this, &TForm1::OpenOptions);
   Button7 = button("Button7", SkinColour::DGreen);
   connect(Button7, &QPushButton::clicked, this,
           [this] { Step(Input::kButton, [this] { flow_.PressButton7(); }); });
@@ -83,34 +92,44 @@ void TForm1::CreateControls() {
   exitToMenu_ = PopupMenu1->addAction(Text(Word::kExitToMenu), this, &TForm1::ExitToMenu);
   exitToMenu_->setObjectName("ExitToMenu");
   exitToMenu_->setEnabled(false);
+  PopupMenu1->addAction(Text(Word::kSpeed), this, &TForm1::ChooseSpeed)->setObjectName("Speed");
+  CreateClubControls();
 }
 
 void TForm1::ApplyWindowSize() {
+  const bool fullScreen = options_.windowSize == WindowSize::kFullScreen;
   QSize full;
-  if (const QScreen* s = screen()) full = s->availableGeometry().size();
+  if (const QScreen* s = screen()) full = s->geometry().size();
   geometry_ = GeometryFor(options_.windowSize, full);
   layout_ = LayoutTable(geometry_);
   pictures_.Clear();
   setFixedSize(geometry_.client);
-  if (options_.windowSize == WindowSize::kFullScreen) {
-    if (const QScreen* s = screen()) move(s->availableGeometry().topLeft());
-  } else if (const QScreen* s = screen()) {
-    const QRect area = s->availableGeometry();
-    move(area.center() - rect().center());
+  // Full screen covers the whole screen; the other sizes are centred on it.
+  setWindowState(fullScreen ? windowState() | Qt::WindowFullScreen
+                            : windowState() & ~Qt::WindowFullScreen);
+  if (const QScreen* s = screen()) {
+    if (fullScreen) {
+      move(s->geometry().topLeft());
+    } else {
+      move(s->availableGeometry().center() - rect().center());
+    }
   }
   const int fontPixels = geometry_.Scaled(15);
-  const SkinHeight height = geometry_.s >= 1.7 ? SkinHeight::D60
+  const SkinHeight height = geometry_.s >= 1.7   ? SkinHeight::D60
                             : geometry_.s >= 1.3 ? SkinHeight::D45
                                                  : SkinHeight::D30;
-  for (TVelCardsButton* b : {Button6, Button11, Button7, Button8}) {
+  for (TVelCardsButton* b : {Button6, Button10, Button11, Button7, Button8}) {
     b->SetFontPixels(fontPixels);
     b->SetHeightSB(height);
   }
   Button7->setGeometry(layout_.button7);
   Button8->setGeometry(layout_.button8);
-  const QRect menuButton = geometry_.Place({290, 200, 180, 40});
-  Button6->setGeometry(menuButton);
-  Button11->setGeometry(menuButton.translated(0, geometry_.Scaled(56)));
+  menuLayout_ = LayoutMenu(geometry_);
+  Button6->setGeometry(menuLayout_.newPlayer);
+  // "Options" between "New Player" and "Exit".
+  Button10->setGeometry(menuLayout_.exit);
+  Button11->setGeometry(
+      menuLayout_.exit.translated(0, menuLayout_.exit.top() - menuLayout_.newPlayer.top()));
 }
 
 void TForm1::LeaveSplash() {
@@ -125,10 +144,34 @@ void TForm1::ShowMenuScreen() {
   HideTableControls();
   exitToMenu_->setEnabled(false);
   Button6->show();
+  Button10->show();
   Button11->show();
+  ShowClubList();
+  const QTime now = QTime::currentTime();
+  menuLook_.time = TimeOfDayAt(now);
+  infoPanelMinute_ = now.minute();
+  // Signing in comes with the account; until then the club-members panel stands in.
+  menuLook_.panel = InfoPanelFor(infoPanelMinute_, false);
+  menuLook_.number = PanelNumberFor(menuLook_.panel, std::nullopt);
   Timer1->start();
   SetPointer(PointerShape::kNormal);
   update();
+}
+
+void TForm1::RefreshMenu() {
+  if (!menuLayout_.clocks) return;
+  const QTime now = QTime::currentTime();
+  const TimeOfDayLook time = TimeOfDayAt(now);
+  if (time != menuLook_.time) {
+    menuLook_.time = time;
+    update((*menuLayout_.clocks)[0]);
+  }
+  if (now.second() == 1 && now.minute() != infoPanelMinute_) {
+    infoPanelMinute_ = now.minute();
+    menuLook_.panel = InfoPanelFor(infoPanelMinute_, false);
+    menuLook_.number = PanelNumberFor(menuLook_.panel, std::nullopt);
+    update((*menuLayout_.clocks)[1]);
+  }
 }
 
 void TForm1::HideTableControls() {
@@ -143,17 +186,34 @@ void TForm1::NewPlayer() {
   TFormWelcome welcome(lastName_, this);
   if (welcome.exec() != QDialog::Accepted) return;
   lastName_ = welcome.PlayerName();
-  StartGame(welcome.PlayerName());
+  if (!club_) {
+    StartGame(welcome.PlayerName());
+    return;
+  }
+  // The record enters the club when its first game is stored.
+  storage::ClubMember member;
+  member.name = welcome.PlayerName().toStdString();
+  member.password = welcome.Password().toStdString();
+  club_->Seat(MemberAtTable{storage::kNewPlayerPlace, member});
+  StartSeated();
 }
 
 void TForm1::StartGame(const QString& playerName) {
   screen_ = Screen::kTable;
   Button6->hide();
+  Button10->hide();
   Button11->hide();
   exitToMenu_->setEnabled(true);
+  state_.options = settings_.rules;
+  settings_.playerName = playerName.toStdString();
   cards_.Load(geometry_, QDate::currentDate());
   engine_.SetPlayerNames(words::kComputerName, playerName.toStdString());
-  engine_.SetPlayerRecord(PlayerRecord{});
+  clubMenu_->Hide();
+  PlayerRecord record;
+  if (club_ && club_->Seated()) {
+    record = {club_->Seated()->member.games, club_->Seated()->member.runningTotal};
+  }
+  engine_.SetPlayerRecord(record);
   engine_.Settings().soundsOn = options_.sounds && sounds_.Available();
   engine_.Settings().cardFlights = options_.flyCards;
   scene_ = TableScene{};
@@ -164,8 +224,8 @@ void TForm1::StartGame(const QString& playerName) {
 }
 
 bool TForm1::AskYesNo(const QString& question) {
-  QMessageBox box(QMessageBox::Question, Text(Word::kWindowCaption), question, QMessageBox::NoButton,
-                  this);
+  QMessageBox box(QMessageBox::Question, Text(Word::kWindowCaption), question,
+                  QMessageBox::NoButton, this);
   box.setObjectName("Confirmation");
   QPushButton* yes = box.addButton(Text(Word::kYes), QMessageBox::YesRole);
   yes->setObjectName("YesButton");
@@ -181,10 +241,12 @@ void TForm1::ExitToMenu() {
   if (screen_ != Screen::kTable || busy_) return;
   if (!AskYesNo(Text(Word::kLeaveToMenuQuestion) + "\r\n" + Text(Word::kDataWillBeLost))) return;
   state_.tableActive = 0;
+  DropSeatedMember();
   ShowMenuScreen();
 }
 
 void TForm1::OnTimer1() {
+  if (screen_ == Screen::kMenu) RefreshMenu();
   if (screen_ != Screen::kTable) return;
   Step(Input::kOther, [this] { flow_.Tick(); });
 }
@@ -229,7 +291,8 @@ std::optional<TableSpot> TForm1::CardSpotAt(QPoint at) const {
       QRect(TurnedUpAt(layout_, geometry_, frezaShown), card).contains(at)) {
     return TableSpot::TurnedUp();
   }
-  if (frezaShown && QRect(FrezaAt(layout_, geometry_), card).contains(at)) return TableSpot::Freza();
+  if (frezaShown && QRect(FrezaAt(layout_, geometry_), card).contains(at))
+    return TableSpot::Freza();
   return std::nullopt;
 }
 
@@ -240,8 +303,12 @@ void TForm1::paintEvent(QPaintEvent* event) {
     return;
   }
   switch (screen_) {
-    case Screen::kSplash: PaintSplash(p, size(), pictures_); break;
-    case Screen::kMenu: PaintMenu(p, geometry_, pictures_); break;
+    case Screen::kSplash:
+      PaintSplash(p, size(), pictures_);
+      break;
+    case Screen::kMenu:
+      PaintMenu(p, geometry_, menuLayout_, menuLook_, pictures_);
+      break;
     case Screen::kTable: {
       const TableLook look{geometry_, layout_, cards_, pictures_, false};
       PaintTable(p, scene_, look);
@@ -253,6 +320,12 @@ void TForm1::paintEvent(QPaintEvent* event) {
 void TForm1::mousePressEvent(QMouseEvent* event) {
   if (screen_ == Screen::kSplash) {
     LeaveSplash();
+    return;
+  }
+  if (screen_ == Screen::kMenu && event->button() == Qt::LeftButton &&
+      menuLayout_.caption.contains(event->position().toPoint())) {
+    menuLook_.titleDesign = menuLook_.titleDesign % kTitleDesigns + 1;
+    update(menuLayout_.caption.adjusted(-4, -4, 4, 4));
     return;
   }
   QWidget::mousePressEvent(event);
@@ -317,18 +390,27 @@ void TForm1::closeEvent(QCloseEvent* event) {
       return;
     }
     closeConfirmed_ = true;
+    DropSeatedMember();
   }
   Timer1->stop();
+  if (saveSettings_) SaveSettingsAtClose();
   event->accept();
 }
 
 bool TForm1::event(QEvent* e) {
-  if (e->type() == QEvent::ToolTip && screen_ == Screen::kTable) {
+  if (e->type() == QEvent::ToolTip && screen_ != Screen::kSplash) {
     auto* help = static_cast<QHelpEvent*>(e);
-    if (layout_.panel.contains(help->pos()) && !scene_.panelHint.isEmpty()) {
-      QToolTip::showText(help->globalPos(), scene_.panelHint, this);
-    } else {
+    QString hint;
+    if (screen_ == Screen::kTable && layout_.panel.contains(help->pos())) {
+      hint = scene_.panelHint;
+    } else if (screen_ == Screen::kMenu && menuLayout_.clocks &&
+               (*menuLayout_.clocks)[1].contains(help->pos())) {
+      hint = Text(menuLook_.panel.hint).trimmed();
+    }
+    if (hint.isEmpty()) {
       QToolTip::hideText();
+    } else {
+      QToolTip::showText(help->globalPos(), hint, this);
     }
     return true;
   }

@@ -11,12 +11,15 @@
 #include <optional>
 
 #include "card_pictures.h"
+#include "club_desk.h"
 #include "engine/engine.h"
 #include "engine/game_flow.h"
+#include "menu_painter.h"
 #include "opponent/computer_opponent.h"
 #include "pictures.h"
 #include "sounds.h"
 #include "sprite_flight.h"
+#include "storage/settings.h"
 #include "table_layout.h"
 #include "table_options.h"
 #include "table_scene.h"
@@ -29,6 +32,7 @@ class QTimer;
 namespace klondar::table {
 
 class TVelCardsButton;
+class ClubMenu;
 
 enum class Screen { kSplash, kMenu, kTable };
 
@@ -48,6 +52,17 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   const WindowGeometry& Geometry() const { return geometry_; }
   const GameState& State() const { return state_; }
   bool StepRunning() const { return busy_; }
+  // Takes the settings read at start-up: the options window changes them in memory, and
+  // they are written to the program folder when the window closes.
+  void UseSettings(const storage::Settings& settings);
+  const storage::Settings& CurrentSettings() const { return settings_; }
+  // The club checked at start-up; without it the menu shows no members and games are not
+  // recorded. `writable` false: the club is read but never written during this run.
+  void UseClub(bool writable);
+  const MenuLayout& Menu() const { return menuLayout_; }
+  const MenuLook& MenuShows() const { return menuLook_; }
+  // A card is flying or the touch effect plays: the window shows the flight's picture.
+  bool ShowingFlight() const { return overlay_; }
 
   // TableView.
   void DrawHand(int player, bool faceUp) override;
@@ -55,8 +70,8 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   void DrawStock(CardCode turnedUp, CardCode freza, int nextCard) override;
   void DrawStockInfo() override;
   void SetStockHint(const std::string& text) override;
-  void DrawScoreBoard(int player, TurnMark turnMark, bool repaintBackground,
-                      std::int32_t dealValue, std::int32_t totalValue, Star star) override;
+  void DrawScoreBoard(int player, TurnMark turnMark, bool repaintBackground, std::int32_t dealValue,
+                      std::int32_t totalValue, Star star) override;
   void ShowSpeech(int player, const std::string& text, char colour) override;
   void RepaintTableSlot(TableSpot spot) override;
   void DrawTableCard(TableSpot spot, CardCode card) override;
@@ -89,12 +104,36 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   void CreateControls();
   void LeaveSplash();
   void ShowMenuScreen();
+  // Timer1 on the menu: the time of day at every tick, the information panel once a minute.
+  void RefreshMenu();
   void HideTableControls();
   void ApplyWindowSize();
   void NewPlayer();
   void StartGame(const QString& playerName);
   void ExitToMenu();
+  void OpenOptions();
+  // The popup item "Speed": the speed dialog without the options window.
+  void ChooseSpeed();
+  // The options window changed a setting the window shows.
+  void TakePresentationOptions();
+  void ChangeWindowSize();
+  // Writes the settings file; on failure says "Can`t save options!".
+  void SaveSettingsAtClose();
   void OnTimer1();
+  // The club side of the window (main_window_club.cpp).
+  void CreateClubControls();
+  void ShowClubList();
+  void ChooseMember(int place);
+  // The table for the member just seated.
+  void StartSeated();
+  void SwitchClubView();
+  void OpenTopTen();
+  void ShowGeneralScore();
+  void ChangeName();
+  // An abandoned game: the member's record goes, as the player was warned.
+  void DropSeatedMember();
+  // Leaving a finished game: stores its result everywhere and returns to the menu.
+  void RecordGameEnd(std::int32_t result);
   // Runs one engine step to its end; input that arrives meanwhile waits, and a close
   // request waits for the step.
   void Step(Input input, const std::function<void()>& step);
@@ -104,7 +143,7 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   // Positions of table places for flights.
   QPoint FlightPoint(TableSpot spot, CardCode card, bool source) const;
   void DropLyingAt(const std::function<bool(const TableSpot&)>& covered);
-  QImage RenderTable();
+  QImage RenderTable(const TableScene& scene);
   // FlightScreen.
   void Present(const QRect& rect) override;
   void Sleep(int milliseconds) override;
@@ -115,6 +154,9 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   CardPictures cards_;
   ScaledPictures pictures_;
   TableScene scene_;
+  MenuLayout menuLayout_;
+  MenuLook menuLook_;
+  int infoPanelMinute_ = -1;
   Sounds sounds_;
   FlightPacer pacer_;
 
@@ -128,10 +170,15 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   QTimer* Timer1 = nullptr;
   TVelCardsButton* Button6 = nullptr;   // "New Player"
   TVelCardsButton* Button11 = nullptr;  // "Exit"
+  TVelCardsButton* Button10 = nullptr;  // "Options"
   TVelCardsButton* Button7 = nullptr;
   TVelCardsButton* Button8 = nullptr;
   QMenu* PopupMenu1 = nullptr;
   QAction* exitToMenu_ = nullptr;
+  QAction* generalScore_ = nullptr;
+  QAction* changeName_ = nullptr;
+  ClubMenu* clubMenu_ = nullptr;
+  std::optional<ClubDesk> club_;
 
   bool busy_ = false;
   bool closePending_ = false;
@@ -141,6 +188,9 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   bool overlay_ = false;
   QImage work_;
   QString lastName_;
+  std::filesystem::path programFolder_;
+  storage::Settings settings_;
+  bool saveSettings_ = false;
 };
 
 }  // namespace klondar::table

@@ -8,8 +8,48 @@
 
 namespace klondar::table {
 namespace {
+
 int Round(double v) { return static_cast<int>(std::lround(v)); }
+
+constexpr QSize kScrollSize{160, 200};
+
+// The title's looks, cycled by clicking it: the two ends of its gradient and its shadow.
+struct TitleStyle {
+  QColor top;
+  QColor bottom;
+  QColor shadow;
+};
+const TitleStyle kTitleStyles[kTitleDesigns] = {
+    {{255, 236, 170}, {196, 146, 52}, {0, 0, 0, 110}},       // gold
+    {{250, 250, 250}, {150, 160, 170}, {0, 0, 0, 120}},      // silver
+    {{255, 200, 160}, {170, 90, 50}, {0, 0, 0, 110}},        // copper
+    {{255, 176, 168}, {196, 36, 44}, {0, 0, 0, 150}},        // ruby
+    {{210, 255, 210}, {60, 170, 90}, {0, 0, 0, 130}},        // jade
+    {{200, 226, 255}, {70, 120, 210}, {0, 0, 0, 150}},       // sapphire
+    {{255, 250, 235}, {235, 220, 190}, {120, 20, 20, 150}},  // ivory on red
+};
+
 }  // namespace
+
+MenuLayout LayoutMenu(const WindowGeometry& g) {
+  MenuLayout m;
+  // The pictures keep their size; their centres follow the window's stretch.
+  const int y = Round(290 * g.sy) + Round((g.sy - 1) * 100);
+  m.scrolls[0] = QRect(QPoint(Round(7 * g.sx) + Round((g.sx - 1) * 80), y), kScrollSize);
+  m.scrolls[1] = QRect(QPoint(Round(592 * g.sx) + Round((g.sx - 1) * 80), y), kScrollSize);
+  if (g.client.width() >= 1290 && g.client.height() >= 850) {
+    std::array<QRect, 2> clocks;
+    for (int i = 0; i < 2; ++i) {
+      clocks[i] = QRect(m.scrolls[i].bottomLeft() + QPoint(-7, 5), kClockPanelSize);
+    }
+    m.clocks = clocks;
+  }
+  m.caption =
+      QRect(g.client.width() / 2 - g.Scaled(230), g.PlaceY(30, 70), g.Scaled(460), g.Scaled(70));
+  m.newPlayer = g.Place({290, 200, 180, 40});
+  m.exit = m.newPlayer.translated(0, g.Scaled(56));
+  return m;
+}
 
 void PaintSplash(QPainter& p, QSize client, ScaledPictures& pictures) {
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -20,30 +60,32 @@ void PaintSplash(QPainter& p, QSize client, ScaledPictures& pictures) {
              Qt::AlignCenter, kVersionText);
 }
 
-void PaintMenu(QPainter& p, const WindowGeometry& g, ScaledPictures& pictures) {
+void PaintMenu(QPainter& p, const WindowGeometry& g, const MenuLayout& layout, const MenuLook& look,
+               ScaledPictures& pictures) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.drawPixmap(QRect(QPoint(0, 0), g.client),
                pictures.Get(g.largePictures ? "FonGB" : "FonG", g.client));
-  // The two side pictures, kept at the foot of the window at every size.
-  const QSize side(g.Scaled(160), g.Scaled(200));
-  const int y = Round(290 * g.sy) + Round((g.sy - 1) * 100);
-  p.drawPixmap(QRect(QPoint(Round(7 * g.sx) + Round((g.sx - 1) * 80), y), side),
-               pictures.Get("PngMenu1", side));
-  p.drawPixmap(QRect(QPoint(Round(592 * g.sx) + Round((g.sx - 1) * 80), y), side),
-               pictures.Get("PngMenu2", side));
+  p.drawPixmap(layout.scrolls[0], pictures.Get("PngMenu1", kScrollSize));
+  p.drawPixmap(layout.scrolls[1], pictures.Get("PngMenu2", kScrollSize));
+  if (layout.clocks) {
+    PaintTimeOfDay(p, (*layout.clocks)[0].topLeft(), look.time, pictures);
+    PaintInfoPanel(p, (*layout.clocks)[1].topLeft(), look.panel, look.number, pictures);
+  }
 
+  const TitleStyle& style = kTitleStyles[std::clamp(look.titleDesign, 1, kTitleDesigns) - 1];
   QFont title = TableFont(g.Scaled(46));
   title.setFamilies(QStringList{"DejaVu Serif", "serif"});
   title.setLetterSpacing(QFont::AbsoluteSpacing, g.Scaled(3));
   p.setFont(title);
-  const QRect line(0, g.PlaceY(30, 70), g.client.width(), g.Scaled(70));
-  p.setPen(QColor(0, 0, 0, 110));
+  const QRect line = layout.caption;
+  p.setPen(style.shadow);
   p.drawText(line.translated(2, 3), Qt::AlignCenter, Text(Word::kTitleLine));
-  QLinearGradient gold(0, line.top(), 0, line.bottom());
-  gold.setColorAt(0, QColor(255, 236, 170));
-  gold.setColorAt(1, QColor(196, 146, 52));
-  p.setPen(QPen(QBrush(gold), 1));
+  QLinearGradient fill(0, line.top(), 0, line.bottom());
+  fill.setColorAt(0, style.top);
+  fill.setColorAt(1, style.bottom);
+  p.setPen(QPen(QBrush(fill), 1));
   p.drawText(line, Qt::AlignCenter, Text(Word::kTitleLine));
 }
 

@@ -2,21 +2,39 @@
 
 #include <QPainter>
 
+#include "cursors.h"
 #include "fonts.h"
 #include "pictures.h"
 
 namespace klondar::table {
+namespace {
+bool newButtonLook = false;
+}  // namespace
+
+void SetNewButtonLook(bool on) { newButtonLook = on; }
+
+QString SkinPieceName(SkinHeight height, bool newLook, char part) {
+  return QString("%1%2_%3").arg(newLook ? 'Q' : 'R').arg(static_cast<int>(height)).arg(part);
+}
 
 QColor SkinTint(SkinColour colour) {
   switch (colour) {
-    case SkinColour::DRed: return {196, 64, 56};
-    case SkinColour::DGreen: return {78, 156, 96};
-    case SkinColour::DBlue: return {80, 130, 200};
-    case SkinColour::DNavy: return {56, 78, 150};
-    case SkinColour::DYellow: return {226, 186, 70};
-    case SkinColour::DViolet: return {140, 96, 180};
-    case SkinColour::DOrang: return {226, 132, 52};
-    case SkinColour::DCards: return {214, 190, 130};
+    case SkinColour::DRed:
+      return {196, 64, 56};
+    case SkinColour::DGreen:
+      return {78, 156, 96};
+    case SkinColour::DBlue:
+      return {80, 130, 200};
+    case SkinColour::DNavy:
+      return {56, 78, 150};
+    case SkinColour::DYellow:
+      return {226, 186, 70};
+    case SkinColour::DViolet:
+      return {140, 96, 180};
+    case SkinColour::DOrang:
+      return {226, 132, 52};
+    case SkinColour::DCards:
+      return {214, 190, 130};
   }
   return {128, 128, 128};
 }
@@ -34,8 +52,8 @@ QPixmap TintedPiece(const QPixmap& piece, const QColor& tint) {
   return QPixmap::fromImage(image);
 }
 
-TVelCardsButton::TVelCardsButton(QWidget* parent) : QPushButton(parent) {
-  setCursor(Qt::PointingHandCursor);
+TVelCardsButton::TVelCardsButton(QWidget* parent) : QPushButton(parent), nata_(newButtonLook) {
+  setCursor(ProgramCursor(CursorKind::kHand));
   setFocusPolicy(Qt::NoFocus);
   LoadPieces();
 }
@@ -52,17 +70,22 @@ void TVelCardsButton::SetHeightSB(SkinHeight height) {
   update();
 }
 
+void TVelCardsButton::SetNata(bool on) {
+  nata_ = on;
+  LoadPieces();
+  update();
+}
+
 void TVelCardsButton::SetFontPixels(int pixels) {
   fontPixels_ = pixels;
   update();
 }
 
 void TVelCardsButton::LoadPieces() {
-  const QString stem = QString("R%1_").arg(static_cast<int>(height_));
   const QColor tint = SkinTint(colour_);
-  left_ = TintedPiece(Picture(stem + "L"), tint);
-  right_ = TintedPiece(Picture(stem + "R"), tint);
-  middle_ = TintedPiece(Picture(stem + "2"), tint);
+  left_ = TintedPiece(Picture(SkinPieceName(height_, nata_, 'L')), tint);
+  right_ = TintedPiece(Picture(SkinPieceName(height_, nata_, 'R')), tint);
+  middle_ = TintedPiece(Picture(SkinPieceName(height_, nata_, '2')), tint);
 }
 
 void TVelCardsButton::paintEvent(QPaintEvent*) {
@@ -94,6 +117,8 @@ void TVelCardsButton::paintEvent(QPaintEvent*) {
 
 void TVelCardsButton::enterEvent(QEnterEvent* event) {
   hover_ = true;
+  // Taken afresh: the "Red mouse cursor" option may have changed since the button was made.
+  setCursor(ProgramCursor(CursorKind::kHand));
   update();
   QPushButton::enterEvent(event);
 }

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "cursors.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "skin_button.h"
@@ -15,6 +16,7 @@ TFormMastKlo::TFormMastKlo(char unavailableSuit, QWidget* parent) : QDialog(pare
   setObjectName("TFormMastKlo");
   setWindowTitle(Text(Word::kChoiceTrump));
   setModal(true);
+  setCursor(ProgramCursor(CursorKind::kArrow));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setStyleSheet("QDialog { background: #1e4c36; } QLabel { color: #fff0c8; }");
   auto* grid = new QGridLayout(this);

@@ -33,17 +33,27 @@ QPoint CombinationCardAt(const TableLayout& t, const WindowGeometry& g, int plac
   return {x, t.centre.center().y() - g.cardHeight / 2};
 }
 
+// With the freza shown, the two face-up cards lie side by side over the stock, both whole,
+// so that the player reads both at a glance: the freza left, the turned-up card right.
 QPoint TurnedUpAt(const TableLayout& t, const WindowGeometry& g, bool frezaShown) {
-  return {t.stock.center().x() - g.cardWidth / 2, t.stock.top() + g.Scaled(frezaShown ? 18 : 12)};
+  const int top = t.stock.top() + g.Scaled(12);
+  if (!frezaShown) return {t.stock.center().x() - g.cardWidth / 2, top};
+  return {t.stock.center().x() + g.Scaled(2), top};
 }
 
 QPoint FrezaAt(const TableLayout& t, const WindowGeometry& g) {
-  return {t.stock.center().x() - g.cardWidth / 2, t.stock.top() + g.Scaled(6)};
+  return {t.stock.center().x() - g.Scaled(2) - g.cardWidth, t.stock.top() + g.Scaled(12)};
 }
 
 QRect PileRect(const TableLayout& t, const WindowGeometry& g) {
   const int height = g.Scaled(84);
   return {t.stock.left(), t.stock.bottom() + 1 - height, t.stock.width(), height};
+}
+
+QRect CountPlateRect(const TableLayout& t, const WindowGeometry& g) {
+  const QRect pile = PileRect(t, g);
+  return {pile.center().x() - g.Scaled(20), pile.bottom() - g.Scaled(30), g.Scaled(40),
+          g.Scaled(24)};
 }
 
 QPoint OffTableAt(const TableLayout& t, const WindowGeometry& g, int player) {

@@ -32,6 +32,8 @@ QPoint TurnedUpAt(const TableLayout& layout, const WindowGeometry& g, bool freza
 QPoint FrezaAt(const TableLayout& layout, const WindowGeometry& g);
 // The pile of backs at the foot of the stock area.
 QRect PileRect(const TableLayout& layout, const WindowGeometry& g);
+// The plate with the number of cards in the stock, at the foot of the pile.
+QRect CountPlateRect(const TableLayout& layout, const WindowGeometry& g);
 QPoint OffTableAt(const TableLayout& layout, const WindowGeometry& g, int player);
 
 }  // namespace klondar::table

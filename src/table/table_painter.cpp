@@ -13,11 +13,20 @@ namespace {
 QString SuitSymbolName(char suit, bool large) {
   QString name;
   switch (suit) {
-    case kHearts: name = "CHER"; break;
-    case kDiamonds: name = "BUBI"; break;
-    case kClubs: name = "KRES"; break;
-    case kSpades: name = "PIKI"; break;
-    default: return {};
+    case kHearts:
+      name = "CHER";
+      break;
+    case kDiamonds:
+      name = "BUBI";
+      break;
+    case kClubs:
+      name = "KRES";
+      break;
+    case kSpades:
+      name = "PIKI";
+      break;
+    default:
+      return {};
   }
   return large ? name + "B" : name;
 }
@@ -46,8 +55,8 @@ void PaintStock(QPainter& p, const TableScene& scene, const TableLook& look) {
   const WindowGeometry& g = look.geometry;
   const QRect pile = PileRect(look.layout, g);
   if (scene.stockLeft > 0) {
-    p.drawPixmap(pile, look.pictures.Get(g.largePictures ? "GKolodaSmallB" : "GKolodaSmall",
-                                         pile.size()));
+    p.drawPixmap(
+        pile, look.pictures.Get(g.largePictures ? "GKolodaSmallB" : "GKolodaSmall", pile.size()));
     const QPixmap& back = look.cards.TurnedBack();
     const QPoint backAt(pile.center().x() - back.width() / 2, pile.top() + g.Scaled(2));
     p.drawPixmap(backAt, back);
@@ -58,16 +67,16 @@ void PaintStock(QPainter& p, const TableScene& scene, const TableLook& look) {
     }
     // The count on a small plate below the turned-up card.
     p.setFont(TableFont(g.Scaled(18)));
-    const QRect plate(pile.center().x() - g.Scaled(20), pile.bottom() - g.Scaled(30),
-                      g.Scaled(40), g.Scaled(24));
+    const QRect plate = CountPlateRect(look.layout, g);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 120));
     p.drawRoundedRect(plate, g.Scaled(8), g.Scaled(8));
     p.setPen(QColor(255, 240, 200));
     p.drawText(plate, Qt::AlignCenter, QString::number(scene.stockLeft));
   } else {
-    p.drawPixmap(look.layout.stock, look.pictures.Get(g.largePictures ? "GKolodaLargeB" : "GKolodaLarge",
-                                                     look.layout.stock.size()));
+    p.drawPixmap(look.layout.stock,
+                 look.pictures.Get(g.largePictures ? "GKolodaLargeB" : "GKolodaLarge",
+                                   look.layout.stock.size()));
     const int size = g.Scaled(40);
     const QRect symbol(look.layout.stock.center().x() - size / 2,
                        look.layout.stock.center().y() - size / 2, size, size);
@@ -90,18 +99,25 @@ void PaintPanel(QPainter& p, const TableScene& scene, const TableLook& look) {
   p.drawText(numberRect, Qt::AlignCenter, QString::number(scene.dealNumber));
   if (trump) {
     const int size = g.Scaled(28);
-    const QRect symbol(r.center().x() + g.Scaled(10), numberRect.center().y() - size / 2, size, size);
+    const QRect symbol(r.center().x() + g.Scaled(10), numberRect.center().y() - size / 2, size,
+                       size);
     p.drawPixmap(symbol, look.pictures.Get(SuitSymbolName(scene.trumpSuit, true), symbol.size()));
   }
   if (scene.thinkingPercent >= 0) {
-    const QRect bar(r.left() + g.Scaled(12), r.bottom() - g.Scaled(12), r.width() - g.Scaled(24),
-                    g.Scaled(6));
-    p.setPen(QColor(120, 100, 70));
-    p.setBrush(QColor(250, 246, 232));
+    // The computer's search: a 90 x 12 bar at (20, 40), the part done in light red and the
+    // percentage over it.
+    const int percent = std::min(scene.thinkingPercent, 100);
+    const QRect bar(r.left() + g.Scaled(20), r.top() + g.Scaled(40), g.Scaled(90), g.Scaled(12));
+    p.setPen(QColor(140, 20, 20));
+    p.setBrush(QColor(255, 250, 200));
     p.drawRect(bar);
     QRect done = bar.adjusted(1, 1, 0, 0);
-    done.setWidth((bar.width() - 1) * std::min(scene.thinkingPercent, 100) / 100);
-    p.fillRect(done, QColor(40, 120, 70));
+    done.setWidth((bar.width() - 1) * percent / 100);
+    p.fillRect(done, QColor(255, 150, 140));
+    p.setFont(TableFont(g.Scaled(13)));
+    p.setPen(QColor(190, 20, 20));
+    p.drawText(bar.adjusted(0, -g.Scaled(3), 0, g.Scaled(3)), Qt::AlignCenter,
+               QString::number(percent) + "%");
   }
 }
 
@@ -117,15 +133,16 @@ void PaintBoards(QPainter& p, const TableScene& scene, const TableLook& look) {
     }
     if (b.star != Star::kClear) {
       const bool red = b.star == Star::kRed;
-      const QString name = g.largePictures ? (red ? "ZvezdaR" : "ZvezdaY")
-                                           : (red ? "ZvezdaRSm" : "ZvezdaYSm");
+      const QString name =
+          g.largePictures ? (red ? "ZvezdaR" : "ZvezdaY") : (red ? "ZvezdaRSm" : "ZvezdaYSm");
       const QRect star(r.right() - g.Scaled(28), r.top() + g.Scaled(7), g.Scaled(22), g.Scaled(22));
       p.drawPixmap(star, look.pictures.Get(name, star.size()));
     }
     if (b.total) {
       p.setFont(TableFont(g.Scaled(30)));
-      OutlinedText(p, QRect(r.left() + g.Scaled(30), r.top() + g.Scaled(6), r.width() - g.Scaled(60),
-                            g.Scaled(46)),
+      OutlinedText(p,
+                   QRect(r.left() + g.Scaled(30), r.top() + g.Scaled(6), r.width() - g.Scaled(60),
+                         g.Scaled(46)),
                    SignedValue(*b.total), QColor(255, 236, 170));
     }
     if (b.deal) {

@@ -28,15 +28,15 @@ struct LyingCard {
 };
 
 struct TableScene {
-  std::array<HandRow, 3> hand{};       // as drawn now
+  std::array<HandRow, 3> hand{};         // as drawn now
   std::array<HandRow, 3> shownBefore{};  // as drawn before the last DrawHand
   std::array<bool, 3> faceUp{};
   CardCode turnedUp = kEmptyCard;
   CardCode freza = kEmptyCard;
-  int stockLeft = 0;                   // backs in the stock
+  int stockLeft = 0;  // backs in the stock
   bool stockDrawn = false;
   int dealNumber = 0;
-  char trumpSuit = kNoSuit;            // shown in the panel once fixed
+  char trumpSuit = kNoSuit;  // shown in the panel once fixed
   QString panelHint;
   std::array<ScoreBoard, 3> boards{};
   std::array<Bubble, 3> bubbles{};
@@ -47,5 +47,11 @@ struct TableScene {
   std::array<int, 3> clock{-1, -1, -1};
   int thinkingPercent = -1;
 };
+
+// The scene a card flies over. The engine sometimes draws a hand before the flight that
+// changes it: a bought card already lies in the hand it flies to, an exchanged seven still
+// lies in the hand it leaves. Such a card is taken out of the hand (its place stays empty)
+// until it has landed, or it would be seen twice.
+TableScene SceneUnderFlight(TableScene scene, TableSpot from, TableSpot to, CardCode card);
 
 }  // namespace klondar::table

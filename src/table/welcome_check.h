@@ -22,6 +22,9 @@ struct WelcomeRefusal {
 // Nothing when the entries may be taken; otherwise the message and the field concerned.
 std::optional<WelcomeRefusal> CheckNewPlayer(const QString& name, const QString& password,
                                              const QString& confirmation);
+// A club member's entry: the typed password, padded to 5 characters, must be the stored one.
+std::optional<WelcomeRefusal> CheckMember(const QString& name, const QString& typedPassword,
+                                          const QString& storedPassword);
 // The text cut or padded with spaces to the width.
 QString FixedWidth(const QString& text, int width);
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "cursors.h"
 #include "fonts.h"
 #include "skin_button.h"
 #include "welcome_check.h"
@@ -16,6 +17,7 @@ TFormWelcome::TFormWelcome(const QString& lastName, QWidget* parent) : QDialog(p
   setObjectName("TFormWelcome");
   setWindowTitle(Text(Word::kWelcome));
   setModal(true);
+  setCursor(ProgramCursor(CursorKind::kArrow));
   setStyleSheet(
       "QDialog { background: #1e4c36; } QLabel { color: #fff0c8; }"
       "QLineEdit { background: #fbf7ea; color: #1b1b1b; border: 1px solid #c9b27a;"
@@ -34,6 +36,7 @@ TFormWelcome::TFormWelcome(const QString& lastName, QWidget* parent) : QDialog(p
     e->setMaxLength(maxLength);
     e->setFont(TableFont(15, false));
     if (hidden) e->setEchoMode(QLineEdit::Password);
+    UseEditCursor(e);
     connect(e, &QLineEdit::returnPressed, this, &TFormWelcome::TryAccept);
     return e;
   };
@@ -42,7 +45,7 @@ TFormWelcome::TFormWelcome(const QString& lastName, QWidget* parent) : QDialog(p
   confirmation_ = field("ConfirmationEdit", kPasswordLength, true);
   const QString shownName = lastName.trimmed();
   name_->setText(shownName.isEmpty() || shownName.size() > kNameLength ? Text(Word::kMrX)
-                                                                        : shownName);
+                                                                       : shownName);
   name_->selectAll();
 
   grid->addWidget(label(Word::kEnterYourName), 0, 0);
@@ -82,8 +85,21 @@ QString TFormWelcome::PlayerName() const { return name_->text().trimmed(); }
 
 QString TFormWelcome::Password() const { return password_->text(); }
 
+void TFormWelcome::ForMember(const QString& name, const QString& storedPassword) {
+  member_ = true;
+  storedPassword_ = storedPassword;
+  name_->setText(name.left(kNameLength).trimmed());
+  name_->setEnabled(false);
+  confirmation_->clear();
+  confirmation_->setEnabled(false);
+  password_->clear();
+  password_->setFocus();
+}
+
 void TFormWelcome::TryAccept() {
-  const auto refusal = CheckNewPlayer(name_->text(), password_->text(), confirmation_->text());
+  const auto refusal =
+      member_ ? CheckMember(name_->text(), password_->text(), storedPassword_)
+              : CheckNewPlayer(name_->text(), password_->text(), confirmation_->text());
   if (!refusal) {
     accept();
     return;

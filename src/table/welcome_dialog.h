@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QLabel;
 class QLineEdit;
@@ -21,6 +22,9 @@ class TFormWelcome : public QDialog {
   // The name as typed, trimmed (padded to its stored width only where it is stored).
   QString PlayerName() const;
   QString Password() const;
+  // Turns the dialog into a club member's: the name shown and fixed, the confirmation off,
+  // the password to be typed checked against the stored one.
+  void ForMember(const QString& name, const QString& storedPassword);
 
  private:
   void TryAccept();
@@ -29,6 +33,8 @@ class TFormWelcome : public QDialog {
   QLineEdit* password_ = nullptr;
   QLineEdit* confirmation_ = nullptr;
   QLabel* notice_ = nullptr;
+  bool member_ = false;
+  QString storedPassword_;
 };
 
 }  // namespace klondar::table

@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QPainter>
+#include <QTimer>
 #include <chrono>
 #include <thread>
 
+#include "cursors.h"
 #include "hand_layout.h"
 #include "main_window.h"
 #include "pictures.h"
@@ -72,7 +73,16 @@ void TForm1::DrawStockInfo() {
   update();
 }
 
-void TForm1::SetStockHint(const std::string& text) { scene_.panelHint = ShownText(text); }
+void TForm1::SetStockHint(const std::string& text) {
+  // "Game: 3 / 25": the word before the colon is shown in the current language.
+  const std::string::size_type colon = text.find(": ");
+  if (colon != std::string::npos && WordFromEnglish(text.substr(0, colon))) {
+    scene_.panelHint =
+        ShownText(text.substr(0, colon)) + QString::fromStdString(text.substr(colon));
+  } else {
+    scene_.panelHint = ShownText(text);
+  }
+}
 
 void TForm1::DrawScoreBoard(int player, TurnMark turnMark, bool repaintBackground,
                             std::int32_t dealValue, std::int32_t totalValue, Star star) {
@@ -104,7 +114,8 @@ void TForm1::RepaintTableSlot(TableSpot spot) {
       if (spot.index >= 1 && spot.index <= 9) scene_.combination[spot.index] = kEmptyCard;
       DropLyingAt([spot](const TableSpot& s) { return s == spot; });
       break;
-    default: break;
+    default:
+      break;
   }
   update();
 }
@@ -139,26 +150,31 @@ QPoint TForm1::FlightPoint(TableSpot spot, CardCode card, bool source) const {
       const int slot = SlotOfCard(row, card);
       return {slot != 0 ? row.x[slot] : area.center().x() - g.cardWidth / 2, area.top()};
     }
-    case TableSpot::Kind::kTrick: return TrickCardAt(layout_, g, spot.player == 1 ? 1 : 2);
+    case TableSpot::Kind::kTrick:
+      return TrickCardAt(layout_, g, spot.player == 1 ? 1 : 2);
     case TableSpot::Kind::kCombination:
       return CombinationCardAt(layout_, g, std::clamp(spot.index, 1, 9), CombinationCount(state_));
     case TableSpot::Kind::kStock: {
       const QRect pile = PileRect(layout_, g);
       return {pile.center().x() - g.cardWidth / 2, pile.top()};
     }
-    case TableSpot::Kind::kTurnedUp: return TurnedUpAt(layout_, g, !scene_.freza.IsEmpty());
-    case TableSpot::Kind::kFreza: return FrezaAt(layout_, g);
-    case TableSpot::Kind::kOffTable: return OffTableAt(layout_, g, spot.player == 1 ? 1 : 2);
-    case TableSpot::Kind::kWholeTable: break;
+    case TableSpot::Kind::kTurnedUp:
+      return TurnedUpAt(layout_, g, !scene_.freza.IsEmpty());
+    case TableSpot::Kind::kFreza:
+      return FrezaAt(layout_, g);
+    case TableSpot::Kind::kOffTable:
+      return OffTableAt(layout_, g, spot.player == 1 ? 1 : 2);
+    case TableSpot::Kind::kWholeTable:
+      break;
   }
   return layout_.centre.center() - QPoint(g.cardWidth / 2, g.cardHeight / 2);
 }
 
-QImage TForm1::RenderTable() {
+QImage TForm1::RenderTable(const TableScene& scene) {
   QImage image(size(), QImage::Format_ARGB32_Premultiplied);
   QPainter p(&image);
   const TableLook look{geometry_, layout_, cards_, pictures_, false};
-  PaintTable(p, scene_, look);
+  PaintTable(p, scene, look);
   return image;
 }
 
@@ -168,18 +184,19 @@ void TForm1::Sleep(int milliseconds) {
   QElapsedTimer clock;
   clock.start();
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  const auto left = std::chrono::milliseconds(milliseconds) - std::chrono::milliseconds(clock.elapsed());
+  const auto left =
+      std::chrono::milliseconds(milliseconds) - std::chrono::milliseconds(clock.elapsed());
   if (left.count() > 0) std::this_thread::sleep_for(left);
 }
 
 void TForm1::AnimateCardMove(TableSpot from, TableSpot to, CardCode card, bool eraseAtEnd) {
   if (screen_ != Screen::kTable) return;
   // Cards bought into the computer's hand fly face down.
-  const bool faceUp = !(from.kind == TableSpot::Kind::kStock &&
-                        to.kind == TableSpot::Kind::kHand && to.player == 1 && !options_.openCards);
+  const bool faceUp = !(from.kind == TableSpot::Kind::kStock && to.kind == TableSpot::Kind::kHand &&
+                        to.player == 1 && !options_.openCards);
   const QPoint start = FlightPoint(from, card, true);
   const QPoint end = FlightPoint(to, card, false);
-  const QImage background = RenderTable();
+  const QImage background = RenderTable(SceneUnderFlight(scene_, from, to, card));
   work_ = background;
   overlay_ = true;
   repaint();
@@ -209,7 +226,7 @@ void TForm1::PlayTouchEffect() {
   if (strip.isNull()) return;
   const QPoint centre = mapFromGlobal(QCursor::pos());
   const QRect square(centre - QPoint(50, 50), QSize(100, 100));
-  const QImage saved = RenderTable();
+  const QImage saved = RenderTable(scene_);
   work_ = saved;
   overlay_ = true;
   for (int frame = 0; frame < 30; ++frame) {
@@ -247,16 +264,16 @@ void TForm1::SetGameTimer(bool enabled) {
 }
 
 void TForm1::SetPointer(PointerShape shape) {
-  if (!options_.ownCursors) {
-    setCursor(shape == PointerShape::kPointingHand ? Qt::PointingHandCursor
-              : shape == PointerShape::kHourglass  ? Qt::WaitCursor
-                                                   : Qt::ArrowCursor);
-    return;
-  }
   switch (shape) {
-    case PointerShape::kPointingHand: setCursor(QCursor(Picture("CURHAND"), 11, 1)); break;
-    case PointerShape::kHourglass: setCursor(QCursor(Picture("CURWAIT"), 16, 16)); break;
-    case PointerShape::kNormal: setCursor(QCursor(Picture("CURARROW"), 1, 1)); break;
+    case PointerShape::kPointingHand:
+      setCursor(ProgramCursor(CursorKind::kHand));
+      break;
+    case PointerShape::kHourglass:
+      setCursor(ProgramCursor(CursorKind::kWait));
+      break;
+    case PointerShape::kNormal:
+      setCursor(ProgramCursor(CursorKind::kArrow));
+      break;
   }
 }
 

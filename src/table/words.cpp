@@ -20,6 +20,16 @@ QString Text(Word word) {
                                      [static_cast<std::size_t>(currentLanguage)]);
 }
 
+QString LanguageName(int language) {
+  if (language < 0 || language >= kLanguageCount) return {};
+  return QString::fromUtf8(kWordTexts[static_cast<std::size_t>(Word::kLanguageName)]
+                                     [static_cast<std::size_t>(language)]);
+}
+
+QString PictureSuffix() { return Text(Word::kPictureSuffix); }
+
+QString VoiceSuffix() { return Text(Word::kVoiceSuffix); }
+
 std::optional<Word> WordFromEnglish(std::string_view english) {
   for (int i = 0; i < kWordCount; ++i) {
     if (english == kWordTexts[static_cast<std::size_t>(i)][0]) return static_cast<Word>(i);

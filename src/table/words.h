@@ -16,6 +16,13 @@ bool SetLanguage(int language);
 int Language();
 
 QString Text(Word word);
+// The name of a language as its own speakers write it, for the language list.
+QString LanguageName(int language);
+// The language part of picture names ("GFormOpt" + suffix): Japanese and Korean reuse the
+// English pictures.
+QString PictureSuffix();
+// The language part of spoken card names and of the flag pictures: every language its own.
+QString VoiceSuffix();
 // The word whose English text this is.
 std::optional<Word> WordFromEnglish(std::string_view english);
 // A text the engine hands to the view, shown in the current language; a part that is no

@@ -1,11 +1,113 @@
-// Window scaling, hand rows and the card under the pointer.
+// Window scaling, where the table's and the menu's pieces lie at every window size, hand
+// rows and the card under the pointer.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "table/hand_layout.h"
+#include "table/menu_painter.h"
+#include "table/table_layout.h"
 #include "table/window_geometry.h"
 
 namespace klondar::table {
 namespace {
+
+using Pieces = std::vector<std::pair<std::string, QRect>>;
+
+// Every window the game can have: the four fixed sizes and full screen on screens of
+// several shapes.
+std::vector<WindowGeometry> EveryWindow() {
+  std::vector<WindowGeometry> windows;
+  for (const WindowSize size :
+       {WindowSize::kSmall, WindowSize::kAverage1, WindowSize::kAverage2, WindowSize::kLarge}) {
+    windows.push_back(GeometryFor(size, {}));
+  }
+  for (const QSize screen : {QSize(1920, 1080), QSize(1280, 1024), QSize(1366, 768),
+                             QSize(2560, 1080), QSize(1024, 768)}) {
+    windows.push_back(GeometryFor(WindowSize::kFullScreen, screen));
+  }
+  return windows;
+}
+
+// Each piece lies wholly inside the window and covers no other.
+void ExpectApartInside(const Pieces& pieces, const WindowGeometry& g) {
+  const QRect window(QPoint(0, 0), g.client);
+  const std::string where =
+      std::to_string(g.client.width()) + " x " + std::to_string(g.client.height()) + ": ";
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    EXPECT_TRUE(window.contains(pieces[i].second)) << where << pieces[i].first << " is cut off";
+    for (std::size_t j = i + 1; j < pieces.size(); ++j) {
+      EXPECT_FALSE(pieces[i].second.intersects(pieces[j].second))
+          << where << pieces[i].first << " overlaps " << pieces[j].first;
+    }
+  }
+}
+
+TEST(TableLayout, AtEverySizeTheAreasAndTheStockCardsLieApartInsideTheWindow) {
+  for (const WindowGeometry& g : EveryWindow()) {
+    const TableLayout t = LayoutTable(g);
+    const QSize card(g.cardWidth, g.cardHeight);
+    // The stock area is left out: the face-up cards lie on it, wider than it when both show.
+    Pieces pieces = {{"hand 1", t.hand[1]},
+                     {"hand 2", t.hand[2]},
+                     {"board 1", t.board[1]},
+                     {"board 2", t.board[2]},
+                     {"bubble 1", t.bubble[1]},
+                     {"bubble 2", t.bubble[2]},
+                     {"clock 1", t.clock[1]},
+                     {"clock 2", t.clock[2]},
+                     {"centre", t.centre},
+                     {"panel", t.panel},
+                     {"Button7", t.button7},
+                     {"Button8", t.button8},
+                     {"freza", QRect(FrezaAt(t, g), card)},
+                     {"turned-up card", QRect(TurnedUpAt(t, g, true), card)}};
+    ExpectApartInside(pieces, g);
+    // The count of the stock stays readable under the face-up cards.
+    const QRect plate = CountPlateRect(t, g);
+    ExpectApartInside({{"count", plate}, pieces[pieces.size() - 2]}, g);
+    ExpectApartInside({{"count", plate}, pieces.back()}, g);
+    ExpectApartInside(
+        {{"count", plate}, {"turned-up card alone", QRect(TurnedUpAt(t, g, false), card)}}, g);
+    EXPECT_TRUE(t.stock.contains(PileRect(t, g)));
+    // Tricks and combinations stay on the table centre.
+    for (int player = 1; player <= 2; ++player) {
+      EXPECT_TRUE(t.centre.contains(QRect(TrickCardAt(t, g, player), card)));
+    }
+    for (int count = 1; count <= 9; ++count) {
+      for (int place = 1; place <= count; ++place) {
+        EXPECT_TRUE(t.centre.contains(QRect(CombinationCardAt(t, g, place, count), card)))
+            << "place " << place << " of " << count;
+      }
+    }
+  }
+}
+
+TEST(MenuLayout, AtEverySizeThePiecesLieApartAndTheClocksShowFrom1290x850) {
+  for (const WindowGeometry& g : EveryWindow()) {
+    const MenuLayout m = LayoutMenu(g);
+    Pieces pieces = {{"picture 1", m.scrolls[0]},
+                     {"picture 2", m.scrolls[1]},
+                     {"caption", m.caption},
+                     {"New Player", m.newPlayer},
+                     {"Exit", m.exit}};
+    const bool big = g.client.width() >= 1290 && g.client.height() >= 850;
+    EXPECT_EQ(m.clocks.has_value(), big) << g.client.width() << " x " << g.client.height();
+    if (m.clocks) {
+      pieces.push_back({"time of day", (*m.clocks)[0]});
+      pieces.push_back({"information", (*m.clocks)[1]});
+      EXPECT_EQ((*m.clocks)[0].size(), QSize(115, 64));
+      EXPECT_GT((*m.clocks)[0].top(), m.scrolls[0].bottom());
+      EXPECT_EQ((*m.clocks)[1].left(), m.scrolls[1].left() - 7);
+    }
+    ExpectApartInside(pieces, g);
+    EXPECT_EQ(m.scrolls[0].size(), QSize(160, 200));
+  }
+  // The pictures' centres follow the stretch: at 2.0 the left one stands at (94, 680).
+  EXPECT_EQ(LayoutMenu(GeometryFor(WindowSize::kLarge, {})).scrolls[0].topLeft(), QPoint(94, 680));
+}
 
 HandCards Hand(int count) {
   HandCards cards;

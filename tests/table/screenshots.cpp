@@ -1,7 +1,9 @@
 // Screenshots of the window as the X server shows it: the menu and the table in the middle
-// of a deal, at "Small window" and "Large window". Run under Xvfb:
+// of a deal, at each of the five window sizes. Run under Xvfb on a screen that holds the
+// largest window (1520 x 1000); full screen takes the whole screen:
 //   table_screenshots OUTDIR
-// Writes OUTDIR/menu-small.png, table-small.png, menu-large.png, table-large.png.
+// Writes OUTDIR/menu-SIZE.png and table-SIZE.png for SIZE small, average1, average2, large
+// and full.
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -29,9 +31,8 @@ bool PlayIntoTheDeal(TForm1& window) {
   const GameState& s = window.State();
   auto* b7 = ButtonOf(&window, "Button7");
   for (int guard = 0; guard < 200; ++guard) {
-    const bool ready = WaitFor([&] {
-      return !window.StepRunning() && (b7->isEnabled() || s.phase == phase::kPlayLocal);
-    });
+    const bool ready = WaitFor(
+        [&] { return !window.StepRunning() && (b7->isEnabled() || s.phase == phase::kPlayLocal); });
     if (!ready) return false;
     if (s.phase == phase::kTrickComplete && s.trickNumber == 3) return true;
     if (s.phase == phase::kPlayLocal) {
@@ -81,9 +82,19 @@ int main(int argc, char** argv) {
   }
   const QString dir = QString::fromLocal8Bit(argv[1]);
   if (!QDir().mkpath(dir)) return 1;
-  if (!ShootSize(WindowSize::kSmall, dir, "small") || !ShootSize(WindowSize::kLarge, dir, "large")) {
-    std::fprintf(stderr, "table_screenshots: failed\n");
-    return 1;
+  const struct {
+    WindowSize size;
+    const char* name;
+  } sizes[] = {{WindowSize::kSmall, "small"},
+               {WindowSize::kAverage1, "average1"},
+               {WindowSize::kAverage2, "average2"},
+               {WindowSize::kLarge, "large"},
+               {WindowSize::kFullScreen, "full"}};
+  for (const auto& size : sizes) {
+    if (!ShootSize(size.size, dir, size.name)) {
+      std::fprintf(stderr, "table_screenshots: failed at %s\n", size.name);
+      return 1;
+    }
   }
   std::printf("screenshots written to %s\n", argv[1]);
   return 0;

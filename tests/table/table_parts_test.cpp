@@ -1,14 +1,17 @@
-// The smaller parts of the table: score boards, bubbles, words, the welcome checks, card
-// and sound resources.
+// The smaller parts of the table: score boards, bubbles, words, the welcome checks, the
+// scene a card flies over, card, button, clock and sound resources.
 #include <gtest/gtest.h>
 
 #include <QFile>
 
 #include "table/card_pictures.h"
+#include "table/hand_layout.h"
 #include "table/pictures.h"
 #include "table/score_board.h"
+#include "table/skin_button.h"
 #include "table/sounds.h"
 #include "table/speech_bubble.h"
+#include "table/table_scene.h"
 #include "table/welcome_check.h"
 #include "table/words.h"
 
@@ -41,7 +44,9 @@ TEST(ScoreBoard, ClearKeepAndRepaint) {
 
 TEST(SpeechBubble, PicturesAndFontFitting) {
   EXPECT_EQ(BubblePictureName('b', false), "SPBlue");
-  EXPECT_EQ(BubblePictureName('o', true), "SPFiolet" "B");
+  EXPECT_EQ(BubblePictureName('o', true),
+            "SPFiolet"
+            "B");
   EXPECT_EQ(BubblePictureName('x', false), "");
   const auto scaled = [](double v) { return static_cast<int>(v * 2); };
   // Width grows 10 pixels per font pixel: 36 -> 360 > 300, 32 -> 320 > 300, so 28.
@@ -91,6 +96,66 @@ TEST(Resources, EveryCardFaceAndBackIsBuiltIn) {
   }
   EXPECT_EQ(BackPictureName(3, false, false), "Ob03We");
   EXPECT_EQ(BackPictureName(7, true, true), "Ob07SuRB");
+}
+
+TEST(FlightScene, ACardStillOrAlreadyDrawnInAHandIsNotShownThereWhileItFlies) {
+  TableScene scene;
+  HandCards cards;
+  cards.fill(kEmptyCard);
+  const CardCode bought = MakeCard(kAce, kSpades);
+  cards[1] = MakeCard(kSeven, kHearts);
+  cards[2] = bought;
+  cards[3] = MakeCard(kKing, kClubs);
+  for (int player = 1; player <= 2; ++player) scene.hand[player] = LayoutHand(cards, 170, 590, 71);
+
+  for (int player = 1; player <= 2; ++player) {
+    const TableScene flying =
+        SceneUnderFlight(scene, TableSpot::Stock(), TableSpot::Hand(player, 2), bought);
+    EXPECT_TRUE(flying.hand[player].cards[2].IsEmpty());
+    // The others stay where the player sees them, and the other hand is untouched.
+    EXPECT_EQ(flying.hand[player].cards[1], cards[1]);
+    EXPECT_EQ(flying.hand[player].x, scene.hand[player].x);
+    EXPECT_EQ(flying.hand[3 - player].cards, cards);
+  }
+  // The seven given for the turned-up card leaves a hand that still shows it.
+  const TableScene leaving =
+      SceneUnderFlight(scene, TableSpot::Hand(1, 1), TableSpot::TurnedUp(), cards[1]);
+  EXPECT_TRUE(leaving.hand[1].cards[1].IsEmpty());
+  EXPECT_EQ(leaving.hand[1].cards[2], bought);
+  // A card no longer or not yet drawn in the hand leaves the scene alone.
+  const CardCode other = MakeCard(kNine, kDiamonds);
+  EXPECT_EQ(SceneUnderFlight(scene, TableSpot::Stock(), TableSpot::Hand(2, 4), other).hand[2].cards,
+            cards);
+  EXPECT_EQ(SceneUnderFlight(scene, TableSpot::Hand(2, 2), TableSpot::Trick(2), other).hand[2].cards,
+            cards);
+}
+
+TEST(Resources, ButtonSkinsInBothLooksAndTheClockPictures) {
+  for (const SkinHeight height : {SkinHeight::D30, SkinHeight::D45, SkinHeight::D60}) {
+    for (const bool newLook : {false, true}) {
+      for (const char part : {'L', 'R', '2'}) {
+        const QString name = SkinPieceName(height, newLook, part);
+        const QPixmap piece = Picture(name);
+        ASSERT_FALSE(piece.isNull()) << name.toStdString();
+        EXPECT_EQ(piece.height(), static_cast<int>(height)) << name.toStdString();
+      }
+    }
+  }
+  EXPECT_EQ(SkinPieceName(SkinHeight::D45, false, 'L'), "R44_L");
+  EXPECT_EQ(SkinPieceName(SkinHeight::D60, true, '2'), "Q59_2");
+
+  QStringList names = {"GClockBG", "GBClockP", "CUREDIT"};
+  for (int digit = 0; digit <= 9; ++digit) names << "GBClock" + QString::number(digit);
+  for (const char* set :
+       {"GRClock", "GAClock", "GGClock", "GYClock", "GVClock", "GLClock", "GNClock"}) {
+    for (const QChar digit : QString("0123456789M")) names << QString(set) + digit;
+  }
+  for (const QString& name : names) EXPECT_FALSE(Picture(name).isNull()) << name.toStdString();
+  // The animated text cursor is a strip of 32 x 32 frames.
+  const QPixmap edit = Picture("CUREDIT");
+  EXPECT_EQ(edit.height(), 32);
+  EXPECT_EQ(edit.width() % 32, 0);
+  EXPECT_GT(edit.width(), 32);
 }
 
 TEST(Resources, SoundLengthsComeFromTheWavHeader) {

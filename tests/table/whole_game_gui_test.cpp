@@ -109,7 +109,8 @@ TEST_F(WholeGame, FromTheMenuThroughOneDealToNextRound) {
       return !window_->StepRunning() &&
              ((b7->isEnabled() && b7->isVisible()) || (b8->isEnabled() && b8->isVisible()) ||
               s.phase == phase::kPlayLocal);
-    })) << "stuck in phase " << int(s.phase);
+    })) << "stuck in phase "
+        << int(s.phase);
     if (b7->text() == "Next Round" || b7->text() == "To sum up of game") break;
     if (s.phase == phase::kPlayLocal) {
       int legal = 0, illegal = 0;
@@ -200,6 +201,17 @@ TEST_F(WholeGame, LeavingTheTableAsksFirst) {
   EXPECT_TRUE(window_->close());  // no game: closes without asking
 }
 
+TEST_F(WholeGame, TheMenuTitleCyclesItsSevenDesignsAndSmallWindowsHaveNoClocks) {
+  QTest::keyClick(window_.get(), Qt::Key_Space);
+  ASSERT_EQ(window_->CurrentScreen(), Screen::kMenu);
+  EXPECT_FALSE(window_->Menu().clocks.has_value());
+  const QPoint title = window_->Menu().caption.center();
+  for (const int next : {2, 3, 4, 5, 6, 7, 1}) {
+    QTest::mouseClick(window_.get(), Qt::LeftButton, {}, title);
+    EXPECT_EQ(window_->MenuShows().titleDesign, next);
+  }
+}
+
 TEST_F(WholeGame, WelcomeRefusesAnEmptyNameAndDifferentPasswords) {
   QTest::keyClick(window_.get(), Qt::Key_Space);
   int step = 0;
@@ -212,6 +224,7 @@ TEST_F(WholeGame, WelcomeRefusesAnEmptyNameAndDifferentPasswords) {
     switch (step++) {
       case 0:
         EXPECT_EQ(name->text(), "Mr.X");
+        EXPECT_EQ(name->cursor().shape(), Qt::BitmapCursor);  // the program's text cursor
         name->clear();
         QTest::keyClick(name, Qt::Key_Return);
         notices += notice->text() + "|";
@@ -225,7 +238,9 @@ TEST_F(WholeGame, WelcomeRefusesAnEmptyNameAndDifferentPasswords) {
         EXPECT_EQ(dialog->focusWidget(), confirmation);
         QTest::keyClick(confirmation, Qt::Key_Escape);
         break;
-      default: Click(ButtonOf(dialog, "CancelButton")); break;
+      default:
+        Click(ButtonOf(dialog, "CancelButton"));
+        break;
     }
   });
   Click(ButtonOf(window_.get(), "Button6"));
