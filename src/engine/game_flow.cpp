@@ -124,7 +124,8 @@ void GameFlow::ClickHand(int x) {
     view_.PlayWaveResource(sounds::kWrong, true);
     return;
   }
-  engine_.SendToPeer("h" + std::to_string(slot) + "00");
+  const std::string slotText = std::to_string(slot);
+  engine_.SendToPeer("h" + slotText + "00");
   Touch();
   engine_.PlayCard(2, slot);
   MovePointer(x);
