@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   // before it could save the settings).
   const auto club = klondar::table::PrepareClubFiles(folder.toStdString(), window.get());
   if (!club.usable) return 1;
-  window->UseClub(club.localWritable);
+  window->UseClub(club.localWritable, club.networkWritable);
   window->show();
   return QApplication::exec();
 }

@@ -2,10 +2,14 @@
 
 namespace klondar::table {
 
-ClubDesk::ClubDesk(std::filesystem::path programFolder, bool writable)
-    : folder_(std::move(programFolder)), writable_(writable) {}
+ClubDesk::ClubDesk(std::filesystem::path programFolder, bool localWritable, bool networkWritable)
+    : folder_(std::move(programFolder)),
+      localWritable_(localWritable),
+      networkWritable_(networkWritable) {}
 
-std::filesystem::path ClubDesk::File() const { return folder_ / storage::kLocalClubFileName; }
+std::filesystem::path ClubDesk::File(bool network) const {
+  return folder_ / (network ? storage::kNetworkClubFileName : storage::kLocalClubFileName);
+}
 
 std::optional<storage::ClubFile> ClubDesk::Read() const { return storage::ReadClubFile(File()).club; }
 
@@ -19,9 +23,11 @@ std::optional<storage::ClubMember> ClubDesk::MemberAt(int place) const {
 bool ClubDesk::RemoveSeated() {
   if (!seated_) return true;
   const int place = seated_->place;
+  const bool network = seated_->network;
   seated_.reset();
-  if (!writable_ || place == storage::kNewPlayerPlace) return true;
-  return storage::RemoveMember(File(), place).status != storage::ClubUpdateStatus::kWriteFailed;
+  if (!Writable(network) || place == storage::kNewPlayerPlace) return true;
+  return storage::RemoveMember(File(network), place).status !=
+         storage::ClubUpdateStatus::kWriteFailed;
 }
 
 }  // namespace klondar::table

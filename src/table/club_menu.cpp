@@ -24,6 +24,7 @@ ClubMenuLayout LayoutClubMenu(const WindowGeometry& g) {
   }
   m.topTen = g.Place({520, 112, 200, 32});
   m.mode = g.Place({520, 147, 200, 32});
+  m.history = g.Place({520, 182, 200, 32});
   return m;
 }
 
@@ -44,6 +45,8 @@ ClubMenu::ClubMenu(QWidget* window) : QObject(window) {
   connect(BMode, &QPushButton::clicked, this, &ClubMenu::ModeClicked);
   Button9 = button("Button9", SkinColour::DOrang);
   connect(Button9, &QPushButton::clicked, this, &ClubMenu::TopTenClicked);
+  BHistory = button("BHistory", SkinColour::DYellow);
+  connect(BHistory, &QPushButton::clicked, this, &ClubMenu::HistoryClicked);
 }
 
 void ClubMenu::Place(const WindowGeometry& g) {
@@ -56,7 +59,8 @@ void ClubMenu::Place(const WindowGeometry& g) {
     b->SetFontPixels(fontPixels);
     b->SetHeightSB(height);
   }
-  for (auto [b, rect] : {std::pair{BMode, layout.mode}, std::pair{Button9, layout.topTen}}) {
+  for (auto [b, rect] : {std::pair{BMode, layout.mode}, std::pair{Button9, layout.topTen},
+                         std::pair{BHistory, layout.history}}) {
     b->setGeometry(rect);
     b->SetFontPixels(fontPixels);
     b->SetHeightSB(height);
@@ -74,14 +78,17 @@ void ClubMenu::Show(const std::optional<storage::ClubFile>& club) {
   }
   BMode->setText(Text(Word::kMode));
   Button9->setText(Text(Word::kTopTen));
+  BHistory->setText(Text(Word::kHistory));
   BMode->show();
   Button9->show();
+  BHistory->show();
 }
 
 void ClubMenu::Hide() {
   for (TVelCardsButton* b : members_) b->hide();
   BMode->hide();
   Button9->hide();
+  BHistory->hide();
 }
 
 }  // namespace klondar::table

@@ -1,6 +1,6 @@
 // The menu's club list: the member buttons Button1..Button5 in view 1 (name, games, score)
 // or view 2 (name, rating), "###" for an empty place, with "Mode" switching the views, "Top
-// Ten" for the club's top ten.
+// Ten" for the club's top ten and "History" for the games played.
 #pragma once
 
 #include <QObject>
@@ -24,6 +24,7 @@ struct ClubMenuLayout {
   std::array<QRect, storage::kClubPlaces> members;
   QRect mode;
   QRect topTen;
+  QRect history;
 };
 
 ClubMenuLayout LayoutClubMenu(const WindowGeometry& g);
@@ -46,11 +47,13 @@ class ClubMenu : public QObject {
   void MemberChosen(int place);
   void ModeClicked();
   void TopTenClicked();
+  void HistoryClicked();
 
  private:
   std::array<TVelCardsButton*, storage::kClubPlaces> members_{};
   TVelCardsButton* BMode = nullptr;
   TVelCardsButton* Button9 = nullptr;
+  TVelCardsButton* BHistory = nullptr;
   int view_ = 1;
 };
 

@@ -24,12 +24,12 @@ GameEndOutcome RecordLocalGameEnd(const ClubDesk& club, const MemberAtTable& sea
                                     storage::HistoryKind::kLocal};
   outcome.historySaved = storage::AppendHistory(club.ProgramFolder(), {&entry, 1}, stamp).ok;
 
-  if (!club.Writable()) {
+  if (!club.Writable(seated.network)) {
     outcome.clubSaved = true;
     return outcome;
   }
   const storage::ClubUpdate update =
-      storage::StoreGameResult(club.File(), outcome.stored, seated.place);
+      storage::StoreGameResult(club.File(seated.network), outcome.stored, seated.place);
   outcome.clubSaved = update.status == storage::ClubUpdateStatus::kDone;
   outcome.topTenPlace = update.places.topTen;
   return outcome;

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QTableWidget>
+#include <algorithm>
 #include <chrono>
 
 #include "aux_window_look.h"
@@ -121,6 +122,15 @@ void TFHistory::ShowFile(int index) {
       SG->setItem(r, c, item);
     }
   }
+  // The time and the date take what their text needs (the system's date may be wider than
+  // its column); the player's column gives up the difference.
+  int extra = 0;
+  for (const int c : {0, 1}) {
+    SG->resizeColumnToContents(c);
+    if (SG->columnWidth(c) < kColumnWidths[c]) SG->setColumnWidth(c, kColumnWidths[c]);
+    extra += SG->columnWidth(c) - kColumnWidths[c];
+  }
+  SG->setColumnWidth(2, std::max(120, kColumnWidths[2] - extra));
   SG->scrollToBottom();
 }
 

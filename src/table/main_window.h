@@ -56,9 +56,9 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   // they are written to the program folder when the window closes.
   void UseSettings(const storage::Settings& settings);
   const storage::Settings& CurrentSettings() const { return settings_; }
-  // The club checked at start-up; without it the menu shows no members and games are not
-  // recorded. `writable` false: the club is read but never written during this run.
-  void UseClub(bool writable);
+  // The clubs checked at start-up; without them the menu shows no members and games are not
+  // recorded. A club not writable is read but never written during this run.
+  void UseClub(bool localWritable, bool networkWritable);
   const MenuLayout& Menu() const { return menuLayout_; }
   const MenuLook& MenuShows() const { return menuLook_; }
   // A card is flying or the touch effect plays: the window shows the flight's picture.
@@ -128,6 +128,7 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   void StartSeated();
   void SwitchClubView();
   void OpenTopTen();
+  void OpenHistory();
   void ShowGeneralScore();
   void ChangeName();
   // An abandoned game: the member's record goes, as the player was warned.

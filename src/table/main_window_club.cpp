@@ -13,6 +13,7 @@
 #include "engine/engine_words.h"
 #include "font_roles.h"
 #include "game_end_recording.h"
+#include "history_window.h"
 #include "main_window.h"
 #include "score_figures.h"
 #include "score_window.h"
@@ -64,13 +65,16 @@ int AuxiliaryDesign(const storage::Settings& settings) {
 
 }  // namespace
 
-void TForm1::UseClub(bool writable) { club_.emplace(programFolder_, writable); }
+void TForm1::UseClub(bool localWritable, bool networkWritable) {
+  club_.emplace(programFolder_, localWritable, networkWritable);
+}
 
 void TForm1::CreateClubControls() {
   clubMenu_ = new ClubMenu(this);
   connect(clubMenu_, &ClubMenu::MemberChosen, this, &TForm1::ChooseMember);
   connect(clubMenu_, &ClubMenu::ModeClicked, this, &TForm1::SwitchClubView);
   connect(clubMenu_, &ClubMenu::TopTenClicked, this, &TForm1::OpenTopTen);
+  connect(clubMenu_, &ClubMenu::HistoryClicked, this, &TForm1::OpenHistory);
   generalScore_ = PopupMenu1->addAction(Text(Word::kGeneralScore), this, &TForm1::ShowGeneralScore);
   generalScore_->setObjectName("GeneralScore");
   generalScore_->setEnabled(false);
@@ -83,6 +87,7 @@ void TForm1::CreateClubControls() {
 void TForm1::ShowClubList() {
   clubMenu_->SetView(settings_.clubView);
   clubMenu_->Place(geometry_);
+  if (club_) club_->UseNetwork(settings_.duelMode);
   clubMenu_->Show(club_ ? club_->Read() : std::nullopt);
 }
 
@@ -97,7 +102,15 @@ void TForm1::OpenTopTen() {
   if (!club_) return;
   const std::optional<storage::ClubFile> club = club_->Read();
   if (!club) return;
-  TFormTopTen window(club->topTen, false, AuxiliaryDesign(settings_), this);
+  TFormTopTen window(club->topTen, club_->Network(), AuxiliaryDesign(settings_), this);
+  window.exec();
+  // The list is drawn again from the file, as another run may have changed the club.
+  ShowClubList();
+}
+
+void TForm1::OpenHistory() {
+  PlayWaveResource("WOpenFo", false);
+  TFHistory window(programFolder_, AuxiliaryDesign(settings_), this);
   window.exec();
 }
 

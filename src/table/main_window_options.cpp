@@ -37,6 +37,8 @@ void TForm1::OpenOptions() {
   connect(&options, &TFormOptions::PresentationChanged, this, &TForm1::TakePresentationOptions);
   connect(&options, &TFormOptions::WindowSizeChanged, this, &TForm1::ChangeWindowSize);
   options.exec();
+  // "Multiplayer" chooses which club the list shows.
+  ShowClubList();
 }
 
 void TForm1::ChooseSpeed() {

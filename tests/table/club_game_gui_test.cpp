@@ -1,10 +1,17 @@
 // The club through the main window: a new member plays a whole game to its end and is found
-// in the menu's club list, the history and the score window; a member who abandons a game
-// loses the record, and a wrong password keeps the table closed.
+// in the menu's club list, the history and its viewer, and the score window; a member who
+// abandons a game loses the record, a wrong password keeps the table closed, and the
+// "Multiplayer" option shows the network club.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+
 #include <QLabel>
+#include <QMessageBox>
+#include <QListWidget>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "engine/engine.h"
@@ -14,10 +21,12 @@
 #include "storage/history_file.h"
 #include "storage/settings.h"
 #include "table/club_startup.h"
+#include "table/history_window.h"
 #include "table/score_figures.h"
 #include "table/score_window.h"
 #include "table/skin_button.h"
 #include "table/suit_dialog.h"
+#include "storage/temp_folder.h"
 
 namespace klondar::table::testing {
 namespace {
@@ -43,7 +52,7 @@ class ClubGame : public ::testing::Test {
     ASSERT_TRUE(club.localWritable);
     window_ = std::make_unique<TForm1>(TableOptions{}, Home(), 7);
     window_->UseSettings(QuickGame());
-    window_->UseClub(true);
+    window_->UseClub(true, true);
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     QTest::keyClick(window_.get(), Qt::Key_Space);
@@ -173,13 +182,36 @@ TEST_F(ClubGame, ANewMembersFinishedGameReachesTheClubTheHistoryAndTheScoreWindo
   ASSERT_EQ(history.rows.size(), 1u);
   EXPECT_EQ(history.rows[0].name, "Anna");
   EXPECT_EQ(history.rows[0].result, std::to_string(d));
+
+  // The menu's "History" shows that file with the game in its grid.
+  QStringList files;
+  QStringList row;
+  {
+    ModalAnswerer viewer("TFHistory", [&](QWidget* dialog) {
+      auto* view = static_cast<TFHistory*>(dialog);
+      for (int i = 0; i < view->Files()->count(); ++i) files << view->Files()->item(i)->text();
+      for (int c = 0; c < view->Grid()->columnCount(); ++c) {
+        row << (view->Grid()->rowCount() == 1 ? view->Grid()->item(0, c)->text() : QString());
+      }
+      Click(ButtonOf(dialog, "Button1"));
+    });
+    Click(Button("BHistory"));
+    ASSERT_EQ(viewer.Answered(), 1);
+  }
+  ASSERT_EQ(files.size(), 1);
+  EXPECT_TRUE(files[0].startsWith("File I0001 ")) << files[0].toStdString();
+  ASSERT_EQ(row.size(), 7);
+  EXPECT_EQ(row[2], "Anna");
+  EXPECT_EQ(row[3], "1");
+  EXPECT_EQ(row[4], QString::number(d));
+  EXPECT_EQ(row[6], "Local");
 }
 
 TEST_F(ClubGame, AWrongPasswordKeepsTheTableClosedAndAnAbandonedGameCostsTheRecord) {
   storage::ClubMember bo{"Bo", 1.5, 3, 40, "abc"};
   ASSERT_EQ(storage::StoreGameResult(ClubPath(), bo, storage::kNewPlayerPlace).status,
             storage::ClubUpdateStatus::kDone);
-  window_->UseClub(true);
+  window_->UseClub(true, true);
   Click(Button("BMode"));  // the list is redrawn from the file
   Click(Button("BMode"));
   ASSERT_EQ(Button("Button1")->text(), "Bo   3   40");
@@ -202,6 +234,81 @@ TEST_F(ClubGame, AWrongPasswordKeepsTheTableClosedAndAnAbandonedGameCostsTheReco
   const storage::ClubParse club = storage::ReadClubFile(ClubPath());
   ASSERT_TRUE(club.club);
   EXPECT_FALSE(club.club->members[0]);
+}
+
+TEST_F(ClubGame, MultiplayerShowsTheNetworkClubAndItsTopTen) {
+  storage::ClubMember net{"Cy", 2.0, 7, 10, "q"};
+  ASSERT_EQ(storage::StoreGameResult(Home() / storage::kNetworkClubFileName, net,
+                                     storage::kNewPlayerPlace)
+                .status,
+            storage::ClubUpdateStatus::kDone);
+  const auto topTenTitle = [&] {
+    QString title;
+    ModalAnswerer topTen("TFormTopTen", [&](QWidget* dialog) {
+      title = dialog->findChild<QLabel*>("TitleLabel")->text();
+      Click(ButtonOf(dialog, "Button1"));
+    });
+    Click(Button("Button9"));
+    return title;
+  };
+  EXPECT_EQ(Button("Button1")->text(), "###");
+  EXPECT_EQ(topTenTitle(), "WINDOWS. LOCAL GAMES WITH PC");
+
+  storage::Settings multiplayer = QuickGame();
+  multiplayer.duelMode = true;
+  window_->UseSettings(multiplayer);
+  Click(Button("BMode"));  // the list is redrawn with the option
+  Click(Button("BMode"));
+  EXPECT_EQ(Button("Button1")->text(), "Cy   7   10");
+  EXPECT_EQ(topTenTitle(), "WINDOWS. NET GAMES");
+}
+
+// The start-up check of the club files, with the message the player reads.
+TEST(ClubStartupCheck, ADamagedFileEndsTheStartAndAReadOnlyOneIsOnlyRead) {
+  struct Case {
+    const char* what;
+    std::function<void(const std::filesystem::path&)> spoil;
+    bool usable;
+    bool localWritable;
+    QString message;
+  };
+  const std::vector<Case> cases = {
+      {"intact", [](const std::filesystem::path&) {}, true, true, ""},
+      {"one character changed",
+       [](const std::filesystem::path& file) {
+         std::string bytes = storage::testing::ReadBytes(file);
+         bytes[3] = bytes[3] == 'x' ? 'y' : 'x';
+         std::ofstream(file, std::ios::binary) << bytes;
+       },
+       false, false, "The incorrect file \"Klondar2.clb\"!"},
+      {"read-only",
+       [](const std::filesystem::path& file) {
+         std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                      std::filesystem::perm_options::remove);
+       },
+       true, false,
+       "The file \"Klondar2.clb\" has incorrect attributes!\n\rThe work of the program will be "
+       "incorrect!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir home;
+    const std::filesystem::path folder = home.path().toStdString();
+    const std::filesystem::path club = folder / storage::kLocalClubFileName;
+    ASSERT_TRUE(storage::InstallClubFile(club).ok);
+    c.spoil(club);
+    QString message;
+    ModalAnswerer box("ClubCheckMessage", [&](QWidget* dialog) {
+      message = static_cast<QMessageBox*>(dialog)->text();
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    const ClubStartup start = PrepareClubFiles(folder, nullptr);
+    EXPECT_EQ(start.usable, c.usable);
+    EXPECT_EQ(start.localWritable, c.localWritable);
+    EXPECT_EQ(message, c.message);
+    // The network club is installed beside a usable one; a damaged one stops everything.
+    EXPECT_EQ(std::filesystem::exists(folder / storage::kNetworkClubFileName), c.usable);
+  }
 }
 
 }  // namespace

@@ -17,7 +17,10 @@ constexpr storage::HistoryStamp kStamp{2026, 12, 11, 5, 30};
 
 class GameEndRecording : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(storage::InstallClubFile(ClubPath()).ok); }
+  void SetUp() override {
+    ASSERT_TRUE(storage::InstallClubFile(ClubPath()).ok);
+    ASSERT_TRUE(storage::InstallClubFile(home_.path() / storage::kNetworkClubFileName).ok);
+  }
   std::filesystem::path ClubPath() const { return home_.path() / storage::kLocalClubFileName; }
   std::string ClubBytes() const { return storage::testing::ReadBytes(ClubPath()); }
 
@@ -25,7 +28,7 @@ class GameEndRecording : public ::testing::Test {
 };
 
 TEST_F(GameEndRecording, ANewPlayersFirstGameGivesRatingTwoForForty) {
-  const ClubDesk club(home_.path(), true);
+  const ClubDesk club(home_.path(), true, true);
   const MemberAtTable seated{storage::kNewPlayerPlace, {"Anna", 0.0, 0, 0, "pw"}};
   const GameEndOutcome outcome = RecordLocalGameEnd(club, seated, {1, 40, 40}, kStamp);
   EXPECT_TRUE(outcome.historySaved);
@@ -42,7 +45,7 @@ TEST_F(GameEndRecording, ANewPlayersFirstGameGivesRatingTwoForForty) {
 }
 
 TEST_F(GameEndRecording, TheTwentyFifthGameClosesTheCycleIntoTheTopTen) {
-  const ClubDesk club(home_.path(), true);
+  const ClubDesk club(home_.path(), true, true);
   const MemberAtTable seated{storage::kNewPlayerPlace, {"Bo", 1.0, 24, 500, "x"}};
   const GameEndOutcome outcome = RecordLocalGameEnd(club, seated, {25, 620, 120}, kStamp);
   EXPECT_TRUE(outcome.completesCycle);
@@ -52,6 +55,21 @@ TEST_F(GameEndRecording, TheTwentyFifthGameClosesTheCycleIntoTheTopTen) {
   EXPECT_EQ(file->members[0]->runningTotal, 0);
   EXPECT_EQ(file->topTen[0].name, "Bo");
   EXPECT_EQ(file->topTen[0].score, 620);
+}
+
+TEST_F(GameEndRecording, AMemberOfTheNetworkClubIsStoredThereOnly) {
+  ClubDesk club(home_.path(), true, true);
+  club.UseNetwork(true);
+  club.Seat({storage::kNewPlayerPlace, {"Dee", 0.0, 0, 0, "n"}});
+  // The option may change while the member is at the table: the record stays with its club.
+  club.UseNetwork(false);
+  const std::string local = ClubBytes();
+  const GameEndOutcome outcome = RecordLocalGameEnd(club, *club.Seated(), {1, 20, 20}, kStamp);
+  EXPECT_TRUE(outcome.clubSaved);
+  EXPECT_EQ(ClubBytes(), local);
+  const auto network = storage::ReadClubFile(home_.path() / storage::kNetworkClubFileName).club;
+  ASSERT_TRUE(network && network->members[0]);
+  EXPECT_EQ(network->members[0]->name, "Dee");
 }
 
 TEST_F(GameEndRecording, ARefusedFileIsReportedAndLeftAsItWas) {
@@ -64,7 +82,7 @@ TEST_F(GameEndRecording, ARefusedFileIsReportedAndLeftAsItWas) {
                                                  std::filesystem::perms::others_read);
     std::ofstream(home_.path() / storage::kHistoryFolderName) << "not a folder";
     const GameEndOutcome outcome =
-        RecordLocalGameEnd(ClubDesk(home_.path(), true), seated, {1, -30, -30}, kStamp);
+        RecordLocalGameEnd(ClubDesk(home_.path(), true, true), seated, {1, -30, -30}, kStamp);
     EXPECT_FALSE(outcome.clubSaved);
     EXPECT_FALSE(outcome.historySaved);
     EXPECT_EQ(ClubBytes(), before);
@@ -74,7 +92,7 @@ TEST_F(GameEndRecording, ARefusedFileIsReportedAndLeftAsItWas) {
     std::filesystem::permissions(ClubPath(), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
     const GameEndOutcome outcome =
-        RecordLocalGameEnd(ClubDesk(home_.path(), false), seated, {1, -30, -30}, kStamp);
+        RecordLocalGameEnd(ClubDesk(home_.path(), false, false), seated, {1, -30, -30}, kStamp);
     EXPECT_TRUE(outcome.clubSaved);
     EXPECT_EQ(ClubBytes(), before);
   }

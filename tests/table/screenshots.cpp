@@ -3,14 +3,17 @@
 // largest window (1520 x 1000); full screen takes the whole screen:
 //   table_screenshots OUTDIR
 // Writes OUTDIR/menu-SIZE.png and table-SIZE.png for SIZE small, average1, average2, large
-// and full.
+// and full, and OUTDIR/history.png, the history viewer with a few games.
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "engine/engine.h"
 #include "gui_driver.h"
+#include "storage/history_file.h"
+#include "table/history_window.h"
 
 namespace {
 
@@ -72,6 +75,29 @@ bool ShootSize(WindowSize size, const QString& dir, const QString& suffix) {
   return Shoot(window, dir + "/table-" + suffix + ".png");
 }
 
+bool ShootHistory(const QString& dir) {
+  QTemporaryDir home;
+  if (!home.isValid()) return false;
+  const std::filesystem::path folder = home.path().toStdString();
+  const storage::HistoryEntry games[] = {
+      {"Anna", 1, 120, 6.0, storage::HistoryKind::kLocal},
+      {"Anna", 2, -40, 2.5, storage::HistoryKind::kLocal},
+      {"Bo/Cy", 1, 301, 15.05, storage::HistoryKind::kNetwork},
+      {"Mr.X", 12, -7, -0.35, storage::HistoryKind::kAccount}};
+  int minute = 0;
+  for (const storage::HistoryEntry& game : games) {
+    if (!storage::AppendHistory(folder, {&game, 1}, {2026, 12, 11, 9, minute += 7}).ok) {
+      return false;
+    }
+  }
+  TFHistory window(folder, 2, nullptr);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) return false;
+  WaitFor([] { return false; }, 300);
+  const QPixmap shot = window.grab();
+  return !shot.isNull() && shot.save(dir + "/history.png", "PNG");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -95,6 +121,10 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "table_screenshots: failed at %s\n", size.name);
       return 1;
     }
+  }
+  if (!ShootHistory(dir)) {
+    std::fprintf(stderr, "table_screenshots: failed at the history viewer\n");
+    return 1;
   }
   std::printf("screenshots written to %s\n", argv[1]);
   return 0;
