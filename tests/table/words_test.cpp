@@ -91,14 +91,14 @@ TEST(Words, TextPicturesAndVoicesFollowTheLanguage) {
   const std::array<Case, kLanguageCount> cases{{
       {"English", "Eng", "Eng", "Yes"},
       {"Русский", "Rus", "Rus", "Да"},
-      {"Deutsch", "Deu", "Deu", "Ja"},
+      {"Deutsche", "Deu", "Deu", "Ja"},
       {"Français", "Fra", "Fra", "Oui"},
       {"Español", "Spa", "Spa", "Sí"},
       {"中文", "Chi", "Chi", "是"},
       {"Italiano", "Ita", "Ita", "Sì"},
       {"Čeština", "Cze", "Cze", "Ano"},
-      {"日本語", "Eng", "Jap", "はい"},
-      {"한국어", "Eng", "Kor", "예"},
+      {"日本", "Eng", "Jap", "はい"},
+      {"한국인", "Eng", "Kor", "예"},
   }};
   for (int lang = 0; lang < kLanguageCount; ++lang) {
     ASSERT_TRUE(SetLanguage(lang));
