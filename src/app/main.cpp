@@ -25,10 +25,13 @@ int main(int argc, char** argv) {
   // The settings are read here, before the language is applied; the window writes them
   // when it closes.
   const auto window = klondar::table::OpenMainWindow(folder.toStdString());
-  // A club file that is missing or damaged ends the program before the window shows (and so
-  // before it could save the settings).
+  // A club file that is missing or damaged ends the program before the window shows, and
+  // the settings are left as they were.
   const auto club = klondar::table::PrepareClubFiles(folder.toStdString(), window.get());
-  if (!club.usable) return 1;
+  if (!club.usable) {
+    window->KeepSettingsUnwritten();
+    return 1;
+  }
   window->UseClub(club.localWritable, club.networkWritable);
   window->show();
   return QApplication::exec();

@@ -55,6 +55,8 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   // Takes the settings read at start-up: the options window changes them in memory, and
   // they are written to the program folder when the window closes.
   void UseSettings(const storage::Settings& settings);
+  // A damaged records file was found at start-up: this run writes no settings.
+  void KeepSettingsUnwritten() { saveSettings_ = false; }
   const storage::Settings& CurrentSettings() const { return settings_; }
   // The clubs checked at start-up; without them the menu shows no members and games are not
   // recorded. A club not writable is read but never written during this run.
