@@ -21,6 +21,7 @@
 #include "storage/history_file.h"
 #include "storage/settings.h"
 #include "table/club_startup.h"
+#include "table/end_game_window.h"
 #include "table/history_window.h"
 #include "table/score_figures.h"
 #include "table/score_window.h"
@@ -234,6 +235,45 @@ TEST_F(ClubGame, AWrongPasswordKeepsTheTableClosedAndAnAbandonedGameCostsTheReco
   const storage::ClubParse club = storage::ReadClubFile(ClubPath());
   ASSERT_TRUE(club.club);
   EXPECT_FALSE(club.club->members[0]);
+}
+
+TEST_F(ClubGame, TheTwentyFifthGameClosesTheCycleWithTheEndOfGameWindow) {
+  storage::ClubMember bo{"Bo", 3.0, 24, 1000, "abc"};
+  ASSERT_EQ(storage::StoreGameResult(ClubPath(), bo, storage::kNewPlayerPlace).status,
+            storage::ClubUpdateStatus::kDone);
+  window_->UseClub(true, true);
+  Click(Button("BMode"));
+  Click(Button("BMode"));
+  Welcome("Button1", "", "abc");
+  ASSERT_EQ(window_->State().gameNumber, 25);
+  PlayToTheGameEnd();
+  const int total = 1000 + window_->State().gamePoints[2];
+
+  std::array<QString, 4> lines;
+  {
+    ModalAnswerer end("TFormEndGame", [&](QWidget* dialog) {
+      const EndGameTexts& texts = static_cast<TFormEndGame*>(dialog)->Texts();
+      for (std::size_t i = 0; i < lines.size(); ++i) lines[i] = texts.lines[i].text;
+      Click(ButtonOf(dialog, "Button1"));
+    });
+    QPushButton* b8 = Button("Button8");
+    ASSERT_TRUE(WaitFor([&] { return b8->isEnabled() && b8->text() == "Exit to menu"; }));
+    Click(b8);
+    ASSERT_TRUE(WaitFor([&] { return window_->CurrentScreen() == Screen::kMenu; }));
+    ASSERT_EQ(end.Answered(), 1);
+  }
+  // A fresh club's top ten is empty, so the first closed cycle is the best.
+  const std::array<QString, 4> expected = {"CONGRATULATIONS!!!", "Your result - the best!",
+                                           "Result: " + QString::number(total),
+                                           "You become a Master of the Order!"};
+  EXPECT_EQ(lines, expected);
+  const storage::ClubParse club = storage::ReadClubFile(ClubPath());
+  ASSERT_TRUE(club.club && club.club->members[0]);
+  EXPECT_EQ(club.club->members[0]->games, 25);
+  EXPECT_EQ(club.club->members[0]->runningTotal, 0);
+  EXPECT_EQ(club.club->topTen[0].name, "Bo");
+  EXPECT_EQ(club.club->topTen[0].score, total);
+  EXPECT_EQ(Button("Button1")->text(), "Bo   25   0");
 }
 
 TEST_F(ClubGame, MultiplayerShowsTheNetworkClubAndItsTopTen) {
