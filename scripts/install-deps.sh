@@ -21,6 +21,8 @@ PACKAGES=(
   qt6-svg-dev
   qt6-multimedia-dev
   libgl-dev
+  # The game's animated GIFs are written with giflib at build time.
+  libgif-dev
   # The free SVG card decks the faces come from (GPL-2+).
   kdegames-card-data-kf5
   # Fonts of the table: Comic Neue stands in for Comic Sans MS.

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   pictures::SetOutputDir(dir);
   const bool ok = pictures::MakeCardFaces(deck) && pictures::MakeCardBacks() &&
                   pictures::MakeTablePictures() && pictures::MakeWindowPictures(deck) &&
-                  pictures::MakeMenuPictures();
+                  pictures::MakeMenuPictures() && pictures::MakeAuxWindowPictures();
   if (!ok) {
     std::fprintf(stderr, "make_pictures: failed (deck %s)\n", argv[2]);
     return 1;

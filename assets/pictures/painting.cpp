@@ -53,6 +53,8 @@ QPainterPath SuitPath(int suit, const QRectF& r) {
       path.addEllipse(QRectF(at(0.04, 0.36), QSizeF(2 * rr * w, 2 * rr * h)));
       path.addEllipse(QRectF(at(0.96 - 2 * rr, 0.36), QSizeF(2 * rr * w, 2 * rr * h)));
       path.addRect(QRectF(at(0.4, 0.35), at(0.6, 0.62)));
+      // The leaves and the centre overlap: under the odd-even rule the union has holes.
+      path.setFillRule(Qt::WindingFill);
       QPainterPath stem;
       stem.moveTo(at(0.46, 0.55));
       stem.quadTo(at(0.44, 0.88), at(0.26, 0.98));

@@ -32,5 +32,6 @@ bool MakeCardBacks();
 bool MakeTablePictures();
 bool MakeWindowPictures(const QString& deckSvg);
 bool MakeMenuPictures();
+bool MakeAuxWindowPictures();
 
 }  // namespace pictures

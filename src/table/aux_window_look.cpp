@@ -3,10 +3,60 @@
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <cstdlib>
 
 #include "font_roles.h"
+#include "pictures.h"
 
 namespace klondar::table {
+namespace {
+
+constexpr int kCapHeight = 64;
+// The cap pictures are decorated only this far in from each end.
+constexpr int kCapEnd = 40;
+
+// The cap picture drawn onto area: its ends as they are, its middle stretched.
+void DrawCap(QPainter& p, const QRect& area) {
+  const bool wide = std::abs(area.width() - 550) < std::abs(area.width() - 300);
+  const QPixmap cap = Picture(wide ? "GCap550" : "GCap300");
+  if (cap.isNull()) return;
+  if (area.size() == cap.size()) {
+    p.drawPixmap(area.topLeft(), cap);
+    return;
+  }
+  const int end = std::min(kCapEnd, area.width() / 2);
+  const int h = cap.height();
+  p.drawPixmap(QRect(area.left(), area.top(), end, area.height()), cap, QRect(0, 0, end, h));
+  p.drawPixmap(QRect(area.left() + end, area.top(), area.width() - 2 * end, area.height()), cap,
+               QRect(end, 0, cap.width() - 2 * end, h));
+  p.drawPixmap(QRect(area.right() + 1 - end, area.top(), end, area.height()), cap,
+               QRect(cap.width() - end, 0, end, h));
+}
+
+// A red ribbon with swallow-tailed ends, its band across the middle half of the area.
+void DrawRibbon(QPainter& p, const QRect& area) {
+  const double top = area.top() + area.height() / 4.0;
+  const double bottom = area.top() + area.height() * 3 / 4.0;
+  const double left = area.left() + 1;
+  const double right = area.right();
+  const double notch = std::min(20.0, area.width() / 8.0);
+  QPainterPath ribbon;
+  ribbon.moveTo(left, top);
+  ribbon.lineTo(right, top);
+  ribbon.lineTo(right - notch, (top + bottom) / 2);
+  ribbon.lineTo(right, bottom);
+  ribbon.lineTo(left, bottom);
+  ribbon.lineTo(left + notch, (top + bottom) / 2);
+  ribbon.closeSubpath();
+  QLinearGradient g(0, top, 0, bottom);
+  g.setColorAt(0, QColor(220, 40, 40));
+  g.setColorAt(1, QColor(130, 10, 20));
+  p.fillPath(ribbon, g);
+  p.setPen(QPen(QColor(80, 0, 0), 2));
+  p.drawPath(ribbon);
+}
+
+}  // namespace
 
 int ShownDesign(int design) { return design == 1 || design == 3 ? design : 2; }
 
@@ -16,11 +66,35 @@ void FitToWidth(QFont& font, const QString& text, int width) {
   }
 }
 
+void FitToLines(QFont& font, const QString& text, int width, int lines) {
+  const auto height = [&] {
+    return QFontMetrics(font).boundingRect(QRect(0, 0, width, 1 << 16), Qt::TextWordWrap, text)
+        .height();
+  };
+  while (font.pixelSize() > 8 && height() > lines * QFontMetrics(font).lineSpacing()) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+}
+
 int HeaderHeight(int design) {
   switch (ShownDesign(design)) {
-    case 1: return 50;
-    case 3: return 100;
-    default: return 64;
+    case 1:
+      return 50;
+    case 3:
+      return 100;
+    default:
+      return kCapHeight;
+  }
+}
+
+QRect HeaderArea(int design, int width) {
+  switch (ShownDesign(design)) {
+    case 1:
+      return {0, 0, width, HeaderHeight(1)};
+    case 3:
+      return {width / 2 - 170, 0, 340, HeaderHeight(3)};
+    default:
+      return {5, 0, width - 10, kCapHeight};
   }
 }
 
@@ -33,81 +107,61 @@ void DrawShadowedText(QPainter& p, const QRect& rect, const QString& text, const
   p.drawText(rect, Qt::AlignCenter, text);
 }
 
-void PaintHeader(QPainter& p, int design, int width, const QString& word, int textSize) {
+void PaintHeader(QPainter& p, int design, const QRect& area, const QString& word, int textSize) {
   const int d = ShownDesign(design);
-  const int h = HeaderHeight(d);
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
   QFont font("serif");
   font.setBold(true);
   if (d == 1) {
     // A purple plate with the word in gold.
-    QLinearGradient g(0, 0, 0, h);
+    QLinearGradient g(0, area.top(), 0, area.bottom());
     g.setColorAt(0, QColor(120, 60, 150));
     g.setColorAt(1, QColor(60, 20, 90));
-    p.fillRect(QRect(0, 0, width, h), g);
+    p.fillRect(area, g);
     font.setPixelSize(FontHeightFor(textSize * 3 / 4, FontRole::kSerif));
-    FitToWidth(font, word, width - 24);
+    FitToWidth(font, word, area.width() - 24);
     p.setFont(font);
-    DrawShadowedText(p, QRect(0, 0, width, h), word, QColor(255, 215, 90));
+    DrawShadowedText(p, area, word, QColor(255, 215, 90));
   } else if (d == 2) {
-    // A grey cap with the word in yellow.
-    QLinearGradient g(0, 0, 0, h);
-    g.setColorAt(0, QColor(150, 150, 156));
-    g.setColorAt(0.5, QColor(96, 96, 104));
-    g.setColorAt(1, QColor(60, 60, 66));
-    p.fillRect(QRect(0, 0, width, h), g);
+    DrawCap(p, area);
     font.setPixelSize(FontHeightFor(textSize, FontRole::kSerif));
-    FitToWidth(font, word, width - 24);
+    FitToWidth(font, word, area.width() - 2 * kCapEnd);
     p.setFont(font);
-    DrawShadowedText(p, QRect(0, 6, width, h - 6), word, QColor(255, 230, 0));
+    const int top = (kCapHeight - font.pixelSize()) / 2 - 2;
+    const QRect line(area.left(), area.top() + top, area.width(), QFontMetrics(font).height());
+    DrawShadowedText(p, line, word, QColor(255, 230, 0));
   } else {
-    // A red ribbon with swallow-tailed ends across a grey ground.
-    p.fillRect(QRect(0, 0, width, h), QColor(120, 120, 126));
-    const int left = width / 2 - 140;
-    const int right = width / 2 + 140;
-    QPainterPath ribbon;
-    ribbon.moveTo(left - 30, 25);
-    ribbon.lineTo(right + 30, 25);
-    ribbon.lineTo(right + 10, 50);
-    ribbon.lineTo(right + 30, 75);
-    ribbon.lineTo(left - 30, 75);
-    ribbon.lineTo(left - 10, 50);
-    ribbon.closeSubpath();
-    QLinearGradient g(0, 25, 0, 75);
-    g.setColorAt(0, QColor(220, 40, 40));
-    g.setColorAt(1, QColor(130, 10, 20));
-    p.fillPath(ribbon, g);
-    p.setPen(QPen(QColor(80, 0, 0), 2));
-    p.drawPath(ribbon);
+    DrawRibbon(p, area);
     font.setPixelSize(FontHeightFor(textSize * 3 / 4, FontRole::kSerif));
-    FitToWidth(font, word, width - 24);
+    FitToWidth(font, word, area.width() - 60);
     p.setFont(font);
-    DrawShadowedText(p, QRect(0, 25, width, 50), word, QColor(255, 240, 200));
+    DrawShadowedText(p, area, word, QColor(255, 240, 200));
   }
   p.restore();
 }
 
+void PaintHeader(QPainter& p, int design, int width, const QString& word, int textSize) {
+  PaintHeader(p, design, HeaderArea(design, width), word, textSize);
+}
+
 void PaintScroll(QPainter& p, const QRect& area) {
   p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRect sheet = area.adjusted(6, 14, -6, -14);
-  QLinearGradient g(sheet.topLeft(), sheet.topRight());
-  g.setColorAt(0, QColor(226, 204, 156));
-  g.setColorAt(0.5, QColor(250, 238, 206));
-  g.setColorAt(1, QColor(226, 204, 156));
-  p.fillRect(sheet, g);
-  // The rolled ends at the top and the bottom.
-  for (const int y : {area.top(), area.bottom() - 28}) {
-    QLinearGradient roll(0, y, 0, y + 28);
-    roll.setColorAt(0, QColor(170, 130, 70));
-    roll.setColorAt(0.5, QColor(240, 220, 170));
-    roll.setColorAt(1, QColor(150, 110, 60));
-    p.setBrush(roll);
-    p.setPen(QPen(QColor(120, 85, 40), 1));
-    p.drawRoundedRect(QRect(area.left(), y, area.width(), 28), 12, 12);
-  }
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawPixmap(area, Picture("GSvitok"));
   p.restore();
+}
+
+QString LampPictureName(int state) {
+  switch (state) {
+    case 3:
+      return "LampG24";
+    case 2:
+      return "LampY24";
+    default:
+      return "LampR24";
+  }
 }
 
 }  // namespace klondar::table

@@ -1,35 +1,58 @@
 #include "end_game_window.h"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <QTimer>
-#include <cmath>
 
 #include "aux_window_look.h"
 #include "cursors.h"
 #include "font_roles.h"
+#include "gif_player.h"
+#include "pictures.h"
 #include "skin_button.h"
+#include "touch_effect.h"
 #include "words.h"
 
 namespace klondar::table {
 namespace {
 
 constexpr int kWidth = 560;
-constexpr int kFrames = 26;
 
 struct DesignPlaces {
   int height;
-  int textTop;  // the text area, 450 x 570 at x 5
+  QRect header;         // Image0
+  QRect headerPicture;  // on Image0
+  int textTop;          // the text area, 450 x 570 at x 5
   int okTop;
-  int animationTop;
+  int animationTop;  // the result animation at x 455
+  int clubTop;       // the club animation at x 335
 };
 
 DesignPlaces PlacesFor(int design) {
   switch (design) {
-    case 1: return {690, 75, 655, 220};
-    case 3: return {760, 145, 725, 280};
-    default: return {705, 90, 670, 240};
+    case 1:
+      return {690, {0, 5, kWidth, 50}, {0, 0, kWidth, 50}, 75, 655, 220, 480};
+    case 3:
+      return {760, {0, 5, kWidth, 120}, {85, 0, 380, 120}, 145, 725, 280, 550};
+    default:
+      return {705, {5, 5, 550, 64}, {0, 0, 550, 64}, 90, 670, 240, 495};
   }
+}
+
+QPixmap HeaderPicture(int design, const QRect& header, const QRect& picture) {
+  QPixmap image(header.size());
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  PaintHeader(p, design, picture, Text(Word::kCompletionOfGame).toUpper(), 36);
+  return image;
+}
+
+// "GMedal" with the place picture over it, both drawn at the same point.
+QPixmap MedalPicture(int place) {
+  QPixmap medal = Picture("GMedal");
+  const QPixmap number = Picture(QString("GPlace%1").arg(place, 2, 10, QChar('0')));
+  if (medal.isNull() || number.isNull()) return medal;
+  QPainter p(&medal);
+  p.drawPixmap(0, 0, number);
+  return medal;
 }
 
 QFont SerifFont(int size) {
@@ -41,28 +64,56 @@ QFont SerifFont(int size) {
 
 }  // namespace
 
+ResultAnimation ResultAnimationFor(int place) {
+  switch (ClassOf(place)) {
+    case CycleClass::kBest: return {"GEndBest", 25, 25};
+    case CycleClass::kGood: return {"GEndGood", 24, 24};
+    case CycleClass::kBad: break;
+  }
+  // A bad result repeats; standing still, a rated account's place outside the ten shows
+  // the same picture as the places above the first.
+  return {"GEndBads", -1, place == 0 ? 3 : 24};
+}
+
+QString ClubAnimationFor(CyclePlayer player) {
+  switch (player) {
+    case CyclePlayer::kRatedAccount: return "GClubB";
+    case CyclePlayer::kDuel: return "GClubG";
+    case CyclePlayer::kMember: break;
+  }
+  return "GClubF";
+}
+
 TFormEndGame::TFormEndGame(int place, int total, CyclePlayer player, int design, bool animate,
-                           QWidget* parent)
+                           bool salute, QWidget* parent)
     : QDialog(parent),
       texts_(TextsFor(place, total, player)),
-      place_(place),
-      design_(ShownDesign(design)) {
+      design_(ShownDesign(design)),
+      scroll_(Picture("GSvitok")) {
   setObjectName("TFormEndGame");
   setWindowTitle(Text(Word::kCompletionOfGame));
   setModal(true);
   setCursor(ProgramCursor(CursorKind::kArrow));
   const DesignPlaces places = PlacesFor(design_);
   setFixedSize(kWidth, places.height);
-  // Best and good play once and stop on their last picture; bad repeats.
-  lastFrame_ = texts_.cls == CycleClass::kBad ? 3 : kFrames - 1;
-  frame_ = animate ? 0 : lastFrame_;
-  if (animate) {
-    timer_ = new QTimer(this);
-    timer_->setObjectName("Timer48");
-    timer_->setInterval(80);
-    connect(timer_, &QTimer::timeout, this, &TFormEndGame::NextFrame);
-    timer_->start();
+  header_ = HeaderPicture(design_, places.header, places.headerPicture);
+  if (texts_.medal) medal_ = MedalPicture(place);
+
+  const ResultAnimation result = ResultAnimationFor(place);
+  result_ = new GifPlayer("RxGIFAn1", this);
+  result_->setGeometry(455, places.animationTop, 100, 200);
+  result_->SetAnimation(result.name);
+  if (!animate) {
+    result_->StandOn(result.stillFrame);
+  } else if (result.stopFrame >= 0) {
+    result_->PlayOnceStoppingAt(result.stopFrame);
+  } else {
+    result_->Play();
   }
+  club_ = new GifPlayer("RxGIFAn2", this);
+  club_->setGeometry(335, places.clubTop, 60, 75);
+  club_->SetAnimation(ClubAnimationFor(player));
+  club_->Play();
   auto* ok = new TVelCardsButton(this);
   ok->setObjectName("Button1");
   ok->setText(Text(Word::kOk));
@@ -70,100 +121,12 @@ TFormEndGame::TFormEndGame(int place, int total, CyclePlayer player, int design,
   ok->SetFontPixels(FontHeightFor(20, FontRole::kSerif));
   ok->setGeometry(kWidth / 2 - 70, places.okTop, 140, 32);
   ok->setAutoDefault(false);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TFormEndGame::NextFrame() {
-  if (texts_.cls == CycleClass::kBad) {
-    frame_ = (frame_ + 1) % kFrames;
-  } else if (frame_ < lastFrame_) {
-    ++frame_;
-  } else {
-    timer_->stop();
-  }
-  update(QRect(455, PlacesFor(design_).animationTop, 100, 200));
-}
-
-void TFormEndGame::PaintMedal(QPainter& p, QPoint topLeft) const {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  // Two ribbon tails, then the gold disc with the place on it.
-  const QPointF c(topLeft.x() + 52, topLeft.y() + 74);
-  QPainterPath tails;
-  tails.moveTo(c.x() - 30, topLeft.y());
-  tails.lineTo(c.x() - 8, topLeft.y());
-  tails.lineTo(c.x() + 4, c.y() - 30);
-  tails.lineTo(c.x() - 14, c.y() - 30);
-  tails.closeSubpath();
-  tails.moveTo(c.x() + 30, topLeft.y());
-  tails.lineTo(c.x() + 8, topLeft.y());
-  tails.lineTo(c.x() - 4, c.y() - 30);
-  tails.lineTo(c.x() + 14, c.y() - 30);
-  tails.closeSubpath();
-  p.fillPath(tails, QColor(180, 20, 30));
-  QRadialGradient gold(c - QPointF(12, 12), 60);
-  gold.setColorAt(0, QColor(255, 245, 170));
-  gold.setColorAt(0.6, QColor(230, 180, 40));
-  gold.setColorAt(1, QColor(150, 100, 10));
-  p.setBrush(gold);
-  p.setPen(QPen(QColor(120, 80, 0), 3));
-  p.drawEllipse(c, 44, 44);
-  p.setPen(QPen(QColor(255, 240, 180), 2));
-  p.setBrush(Qt::NoBrush);
-  p.drawEllipse(c, 36, 36);
-  p.setFont(SerifFont(36));
-  DrawShadowedText(p, QRect(int(c.x()) - 40, int(c.y()) - 30, 80, 60), QString::number(place_),
-                   QColor(140, 20, 20));
-  p.restore();
-}
-
-void TFormEndGame::PaintResultAnimation(QPainter& p, const QRect& area) const {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setClipRect(area);
-  if (texts_.cls == CycleClass::kBad) {
-    // A grey cloud with rain falling from it.
-    p.setBrush(QColor(130, 136, 150));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QRect(area.left() + 10, area.top() + 20, 50, 36));
-    p.drawEllipse(QRect(area.left() + 38, area.top() + 10, 52, 44));
-    p.setPen(QPen(QColor(60, 90, 200), 3, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 5; ++i) {
-      const int y = area.top() + 60 + (frame_ * 9 + i * 37) % 130;
-      const int x = area.left() + 20 + i * 15;
-      p.drawLine(x, y, x - 3, y + 10);
-    }
-  } else {
-    // A cup that rises into place while stars gather round it.
-    const double t = double(frame_) / (kFrames - 1);
-    const int cupTop = area.top() + 40 + int((1.0 - t) * 110);
-    QLinearGradient gold(area.left(), 0, area.right(), 0);
-    gold.setColorAt(0, QColor(170, 120, 20));
-    gold.setColorAt(0.5, QColor(255, 230, 120));
-    gold.setColorAt(1, QColor(170, 120, 20));
-    p.setBrush(gold);
-    p.setPen(QPen(QColor(120, 80, 0), 2));
-    QPainterPath cup;
-    cup.moveTo(area.left() + 20, cupTop);
-    cup.lineTo(area.left() + 80, cupTop);
-    cup.quadTo(area.left() + 78, cupTop + 50, area.left() + 56, cupTop + 58);
-    cup.lineTo(area.left() + 56, cupTop + 80);
-    cup.lineTo(area.left() + 72, cupTop + 90);
-    cup.lineTo(area.left() + 28, cupTop + 90);
-    cup.lineTo(area.left() + 44, cupTop + 80);
-    cup.lineTo(area.left() + 44, cupTop + 58);
-    cup.quadTo(area.left() + 22, cupTop + 50, area.left() + 20, cupTop);
-    p.drawPath(cup);
-    p.setPen(Qt::NoPen);
-    p.setBrush(texts_.cls == CycleClass::kBest ? QColor(255, 200, 0) : QColor(255, 120, 120));
-    for (int i = 0; i < 6; ++i) {
-      const double angle = i * 1.047 + t * 3.14;
-      const QPointF star(area.left() + 50 + std::cos(angle) * 42 * t,
-                         cupTop + 40 + std::sin(angle) * 42 * t);
-      p.drawEllipse(star, 4, 4);
-    }
-  }
-  p.restore();
+  connect(ok, &QPushButton::clicked, this, [this, salute] {
+    if (salute) PlayTouchEffect(*this);
+    result_->Clear();
+    club_->Clear();
+    accept();
+  });
 }
 
 void TFormEndGame::paintEvent(QPaintEvent*) {
@@ -171,9 +134,9 @@ void TFormEndGame::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::TextAntialiasing);
   p.fillRect(rect(), ButtonFace());
   const DesignPlaces places = PlacesFor(design_);
-  PaintHeader(p, design_, kWidth, Text(Word::kCompletionOfGame).toUpper(), 36);
+  p.drawPixmap(places.header.topLeft(), header_);
   const QRect area(5, places.textTop, 450, 570);
-  PaintScroll(p, area);
+  p.drawPixmap(area, scroll_);
   constexpr int kLineY[4] = {100, 175, 250, 325};
   for (int i = 0; i < 4; ++i) {
     const EndGameLine& line = texts_.lines[static_cast<std::size_t>(i)];
@@ -186,8 +149,7 @@ void TFormEndGame::paintEvent(QPaintEvent*) {
     p.drawText(QRect(area.left() + 20, area.top() + kLineY[i] - height / 2, 410, height),
                Qt::AlignCenter, line.text);
   }
-  if (texts_.medal) PaintMedal(p, QPoint(area.left() + 173, area.top() + 370));
-  PaintResultAnimation(p, QRect(455, places.animationTop, 100, 200));
+  if (!medal_.isNull()) p.drawPixmap(area.left() + 173, area.top() + 370, medal_);
 }
 
 }  // namespace klondar::table

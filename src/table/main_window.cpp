@@ -18,6 +18,7 @@
 #include "club_menu.h"
 #include "cursors.h"
 #include "engine/engine_words.h"
+#include "gif_player.h"
 #include "skin_button.h"
 #include "table_painter.h"
 #include "welcome_dialog.h"
@@ -87,6 +88,13 @@ void TForm1::CreateControls() {
   connect(Button8, &QPushButton::clicked, this,
           [this] { Step(Input::kButton, [this] { flow_.PressButton8(); }); });
 
+  RxGIFAn1 = new GifPlayer("RxGIFAn1", this);
+  RxGIFAn1->SetAnimation("GifMenu1");
+  RxGIFAn1->hide();
+  RxGIFAn2 = new GifPlayer("RxGIFAn2", this);
+  RxGIFAn2->SetAnimation("GifMenu2");
+  RxGIFAn2->hide();
+
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");
   exitToMenu_ = PopupMenu1->addAction(Text(Word::kExitToMenu), this, &TForm1::ExitToMenu);
@@ -130,6 +138,8 @@ void TForm1::ApplyWindowSize() {
   Button10->setGeometry(menuLayout_.exit);
   Button11->setGeometry(
       menuLayout_.exit.translated(0, menuLayout_.exit.top() - menuLayout_.newPlayer.top()));
+  RxGIFAn1->setGeometry(menuLayout_.animations[0]);
+  RxGIFAn2->setGeometry(menuLayout_.animations[1]);
 }
 
 void TForm1::LeaveSplash() {
@@ -147,6 +157,7 @@ void TForm1::ShowMenuScreen() {
   Button10->show();
   Button11->show();
   ShowClubList();
+  ShowMenuAnimations();
   const QTime now = QTime::currentTime();
   menuLook_.time = TimeOfDayAt(now);
   infoPanelMinute_ = now.minute();
@@ -171,6 +182,17 @@ void TForm1::RefreshMenu() {
     menuLook_.panel = InfoPanelFor(infoPanelMinute_, false);
     menuLook_.number = PanelNumberFor(menuLook_.panel, std::nullopt);
     update((*menuLayout_.clocks)[1]);
+  }
+}
+
+void TForm1::ShowMenuAnimations() {
+  for (GifPlayer* player : {RxGIFAn1, RxGIFAn2}) {
+    player->show();
+    if (!settings_.menuAnimation) {
+      player->StandOn(0);
+    } else if (!player->Running()) {
+      player->Play();
+    }
   }
 }
 
@@ -203,6 +225,10 @@ void TForm1::StartGame(const QString& playerName) {
   Button6->hide();
   Button10->hide();
   Button11->hide();
+  for (GifPlayer* player : {RxGIFAn1, RxGIFAn2}) {
+    player->Stop();
+    player->hide();
+  }
   exitToMenu_->setEnabled(true);
   state_.options = settings_.rules;
   settings_.playerName = playerName.toStdString();

@@ -33,6 +33,7 @@ namespace klondar::table {
 
 class TVelCardsButton;
 class ClubMenu;
+class GifPlayer;
 
 enum class Screen { kSplash, kMenu, kTable };
 
@@ -109,6 +110,9 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   // Timer1 on the menu: the time of day at every tick, the information panel once a minute.
   void RefreshMenu();
   void HideTableControls();
+  // RxGIFAn1 and RxGIFAn2 run with "Gif-animation" on and stand on their first frame with
+  // it off.
+  void ShowMenuAnimations();
   void ApplyWindowSize();
   void NewPlayer();
   void StartGame(const QString& playerName);
@@ -176,6 +180,8 @@ class TForm1 : public QWidget, public TableView, private FlightScreen {
   TVelCardsButton* Button10 = nullptr;  // "Options"
   TVelCardsButton* Button7 = nullptr;
   TVelCardsButton* Button8 = nullptr;
+  GifPlayer* RxGIFAn1 = nullptr;  // "GifMenu1"
+  GifPlayer* RxGIFAn2 = nullptr;  // "GifMenu2"
   QMenu* PopupMenu1 = nullptr;
   QAction* exitToMenu_ = nullptr;
   QAction* generalScore_ = nullptr;

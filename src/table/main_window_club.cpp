@@ -141,7 +141,8 @@ void TForm1::ShowGeneralScore() {
                        seated.member.rating};
   PlayWaveResource("WOpenFo", false);
   TFormCount window(ScoreFigures(in), QString::fromStdString(seated.member.name),
-                    AuxiliaryDesign(settings_), this);
+                    AuxiliaryDesign(settings_), settings_.buttonSalute, settings_.menuAnimation,
+                    this);
   window.exec();
 }
 
@@ -196,7 +197,8 @@ void TForm1::RecordGameEnd(std::int32_t result) {
   }
   if (outcome.completesCycle) {
     TFormEndGame window(outcome.topTenPlace, game.newRunningTotal, CyclePlayer::kMember,
-                        AuxiliaryDesign(settings_), settings_.menuAnimation, this);
+                        AuxiliaryDesign(settings_), settings_.menuAnimation, settings_.buttonSalute,
+                        this);
     PlayWaveResource(window.Texts().sound.toStdString(), false);
     window.exec();
     // The World Top Ten sending dialog follows here once the web service exists.

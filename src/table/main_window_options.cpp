@@ -62,6 +62,7 @@ void TForm1::TakePresentationOptions() {
   }
   // On the table the engine sets the pointer with its next step.
   if (screen_ != Screen::kTable) SetPointer(PointerShape::kNormal);
+  if (screen_ == Screen::kMenu) ShowMenuAnimations();
   update();
 }
 

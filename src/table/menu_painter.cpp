@@ -46,6 +46,9 @@ MenuLayout LayoutMenu(const WindowGeometry& g) {
   }
   m.caption =
       QRect(g.client.width() / 2 - g.Scaled(230), g.PlaceY(30, 70), g.Scaled(460), g.Scaled(70));
+  // Level with the title and clear of the club list and the buttons below it.
+  m.animations[0] = g.Place({92, 14, 96, 96});
+  m.animations[1] = g.Place({572, 14, 96, 96});
   m.newPlayer = g.Place({290, 200, 180, 40});
   m.exit = m.newPlayer.translated(0, g.Scaled(56));
   return m;

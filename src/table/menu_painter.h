@@ -21,6 +21,8 @@ struct MenuLayout {
   // least 1290 x 850.
   std::optional<std::array<QRect, 2>> clocks;
   QRect caption;  // ImCaption: a click cycles its design
+  // RxGIFAn1, RxGIFAn2: the menu animations either side of the title.
+  std::array<QRect, 2> animations;
   QRect newPlayer;
   QRect exit;
 };

@@ -1,10 +1,23 @@
 #include "sprite_flight.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QPainter>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <thread>
 
 namespace klondar::table {
+
+void PauseAnimation(int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  const auto left =
+      std::chrono::milliseconds(milliseconds) - std::chrono::milliseconds(clock.elapsed());
+  if (left.count() > 0) std::this_thread::sleep_for(left);
+}
 
 std::vector<QPoint> FlightPoints(QPoint from, QPoint to) {
   std::vector<QPoint> points;

@@ -33,6 +33,10 @@ class FlightScreen {
   virtual void Sleep(int milliseconds) = 0;
 };
 
+// A pause of an animation: pending paints are done (no user input is taken), then the rest
+// of the time is slept.
+void PauseAnimation(int milliseconds);
+
 class SpriteFlight {
  public:
   // background: the table as it was when the flight began; work starts as its copy and

@@ -11,10 +11,10 @@
 #include "cursors.h"
 #include "hand_layout.h"
 #include "main_window.h"
-#include "pictures.h"
 #include "skin_button.h"
 #include "suit_dialog.h"
 #include "table_painter.h"
+#include "touch_effect.h"
 #include "words.h"
 
 namespace klondar::table {
@@ -180,14 +180,7 @@ QImage TForm1::RenderTable(const TableScene& scene) {
 
 void TForm1::Present(const QRect& rect) { repaint(rect.intersected(this->rect())); }
 
-void TForm1::Sleep(int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  const auto left =
-      std::chrono::milliseconds(milliseconds) - std::chrono::milliseconds(clock.elapsed());
-  if (left.count() > 0) std::this_thread::sleep_for(left);
-}
+void TForm1::Sleep(int milliseconds) { PauseAnimation(milliseconds); }
 
 void TForm1::AnimateCardMove(TableSpot from, TableSpot to, CardCode card, bool eraseAtEnd) {
   if (screen_ != Screen::kTable) return;
@@ -222,21 +215,11 @@ bool TForm1::SayCardName(CardCode, bool) {
 void TForm1::PlayTouchEffect() {
   const bool on = input_ == Input::kCard ? options_.saluteCards : options_.saluteButtons;
   if (!on || screen_ != Screen::kTable) return;
-  const QPixmap strip = Picture("GTouch");
-  if (strip.isNull()) return;
-  const QPoint centre = mapFromGlobal(QCursor::pos());
-  const QRect square(centre - QPoint(50, 50), QSize(100, 100));
+  const QRect square = TouchSquare(mapFromGlobal(QCursor::pos()));
   const QImage saved = RenderTable(scene_);
   work_ = saved;
   overlay_ = true;
-  for (int frame = 0; frame < 30; ++frame) {
-    QPainter p(&work_);
-    p.drawImage(square.topLeft(), saved, square);
-    p.drawPixmap(square.topLeft(), strip, QRect(frame * 100, 0, 100, 100));
-    p.end();
-    Present(square);
-    Sleep(12);
-  }
+  RunTouchFrames(work_, saved, square, *this);
   overlay_ = false;
   repaint(square.intersected(rect()));
 }

@@ -2,10 +2,12 @@
 // rows and the card under the pointer.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "table/club_menu.h"
 #include "table/hand_layout.h"
 #include "table/menu_painter.h"
 #include "table/table_layout.h"
@@ -107,6 +109,33 @@ TEST(MenuLayout, AtEverySizeThePiecesLieApartAndTheClocksShowFrom1290x850) {
   }
   // The pictures' centres follow the stretch: at 2.0 the left one stands at (94, 680).
   EXPECT_EQ(LayoutMenu(GeometryFor(WindowSize::kLarge, {})).scrolls[0].topLeft(), QPoint(94, 680));
+}
+
+TEST(MenuLayout, TheAnimationsFlankTheTitleClearOfEveryButton) {
+  for (const WindowGeometry& g : EveryWindow()) {
+    const MenuLayout m = LayoutMenu(g);
+    const ClubMenuLayout club = LayoutClubMenu(g);
+    Pieces pieces = {{"animation 1", m.animations[0]}, {"animation 2", m.animations[1]},
+                     {"picture 1", m.scrolls[0]},      {"picture 2", m.scrolls[1]},
+                     {"New Player", m.newPlayer},      {"Exit", m.exit},
+                     {"Top Ten", club.topTen},         {"Mode", club.mode},
+                     {"History", club.history}};
+    for (std::size_t i = 0; i < club.members.size(); ++i) {
+      pieces.push_back({"member " + std::to_string(i + 1), club.members[i]});
+    }
+    ExpectApartInside(pieces, g);
+    const std::string where =
+        std::to_string(g.client.width()) + " x " + std::to_string(g.client.height());
+    for (const QRect& a : m.animations) {
+      EXPECT_EQ(a.size(), QSize(g.Scaled(96), g.Scaled(96))) << where;
+      EXPECT_LE(std::abs(a.center().y() - m.caption.center().y()), g.Scaled(6)) << where;
+    }
+    // The title's letters take about 345 of its 460 design pixels: both stay off them.
+    EXPECT_GE(m.caption.center().x() - m.animations[0].right(), g.Scaled(180)) << where;
+    EXPECT_GE(m.animations[1].left() - m.caption.center().x(), g.Scaled(180)) << where;
+    EXPECT_NEAR(m.animations[0].left() + m.animations[1].right(), g.client.width() - 1, 2)
+        << where << ": mirrored";
+  }
 }
 
 HandCards Hand(int count) {

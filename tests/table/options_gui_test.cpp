@@ -8,10 +8,12 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <array>
 
 #include "gui_driver.h"
 #include "storage/settings_file.h"
 #include "table/font_roles.h"
+#include "table/gif_player.h"
 #include "table/options_window.h"
 #include "table/program_start.h"
 #include "table/words.h"
@@ -110,6 +112,52 @@ TEST_F(OptionsWindow, ChoicesReachTheFileAndTheNextStart) {
   EXPECT_EQ(again->CurrentSettings().rules.targetScore, 301);
   EXPECT_EQ(again->Geometry().client,
             ClientSizeFor(WindowSize::kFullScreen, again->screen()->geometry().size()));
+}
+
+TEST_F(OptionsWindow, TheGifCheckBoxStartsAndStopsTheMenuAnimationsAtOnce) {
+  auto window = Start();
+  const auto players = [&] {
+    return std::array{window->findChild<GifPlayer*>("RxGIFAn1"),
+                      window->findChild<GifPlayer*>("RxGIFAn2")};
+  };
+  for (GifPlayer* player : players()) {
+    ASSERT_NE(player, nullptr);
+    EXPECT_TRUE(player->isVisible());
+    EXPECT_TRUE(player->Running()) << "on in a new installation";
+  }
+  EXPECT_EQ(players()[0]->Animation(), "GifMenu1");
+  EXPECT_EQ(players()[1]->Animation(), "GifMenu2");
+  ModalAnswerer options("TFormOptions", [&](QWidget* dialog) {
+    auto* gif = dialog->findChild<QCheckBox*>("CheckBoxGif");
+    ASSERT_TRUE(gif->isChecked());
+    // On the box itself: the wide check box takes no click right of its caption.
+    const auto tick = [gif] {
+      QTest::mouseClick(gif, Qt::LeftButton, {}, QPoint(6, gif->height() / 2));
+    };
+    tick();
+    for (GifPlayer* player : players()) {
+      EXPECT_FALSE(player->Running());
+      EXPECT_EQ(player->Frame(), 0);
+    }
+    tick();
+    for (GifPlayer* player : players()) EXPECT_TRUE(player->Running());
+    tick();
+    Click(ButtonOf(dialog, "ButtonOk"));
+  });
+  Click(ButtonOf(window.get(), "Button10"));
+  ASSERT_EQ(options.Answered(), 1);
+  window->close();
+  window.reset();
+
+  // Off in the settings: the next start shows them still.
+  ASSERT_FALSE(storage::LoadSettings(home_.path().toStdString()).settings.menuAnimation);
+  auto again = Start();
+  for (GifPlayer* player :
+       {again->findChild<GifPlayer*>("RxGIFAn1"), again->findChild<GifPlayer*>("RxGIFAn2")}) {
+    EXPECT_TRUE(player->isVisible());
+    EXPECT_FALSE(player->Running());
+    EXPECT_EQ(player->Frame(), 0);
+  }
 }
 
 TEST_F(OptionsWindow, TheStockHintShowsTheWordGameInTheLanguage) {

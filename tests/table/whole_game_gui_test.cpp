@@ -12,6 +12,7 @@
 
 #include "engine/engine.h"
 #include "gui_driver.h"
+#include "table/gif_player.h"
 #include "table/skin_button.h"
 #include "table/suit_dialog.h"
 
@@ -178,6 +179,11 @@ TEST_F(WholeGame, LeavingTheTableAsksFirst) {
   ASSERT_EQ(window_->CurrentScreen(), Screen::kMenu);
   StartAsNewPlayer("Bo");
   ASSERT_EQ(window_->CurrentScreen(), Screen::kTable);
+  // The menu's animations are not on the table.
+  auto* animation = window_->findChild<GifPlayer*>("RxGIFAn1");
+  ASSERT_NE(animation, nullptr);
+  EXPECT_FALSE(animation->isVisible());
+  EXPECT_FALSE(animation->Running());
 
   {
     ModalAnswerer no("Confirmation", [](QWidget* box) { Click(ButtonOf(box, "NoButton")); });
@@ -198,6 +204,8 @@ TEST_F(WholeGame, LeavingTheTableAsksFirst) {
   }
   EXPECT_EQ(window_->CurrentScreen(), Screen::kMenu);
   EXPECT_FALSE(exit->isEnabled());
+  EXPECT_TRUE(animation->isVisible());
+  EXPECT_TRUE(animation->Running());
   EXPECT_TRUE(window_->close());  // no game: closes without asking
 }
 
