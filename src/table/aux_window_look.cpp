@@ -115,15 +115,17 @@ void PaintHeader(QPainter& p, int design, const QRect& area, const QString& word
   QFont font("serif");
   font.setBold(true);
   if (d == 1) {
-    // A purple plate with the word in gold.
+    // A plain grey plate with a thin rule under it and the word in dark red.
     QLinearGradient g(0, area.top(), 0, area.bottom());
-    g.setColorAt(0, QColor(120, 60, 150));
-    g.setColorAt(1, QColor(60, 20, 90));
+    g.setColorAt(0, QColor(214, 214, 218));
+    g.setColorAt(1, QColor(176, 176, 182));
     p.fillRect(area, g);
+    p.fillRect(QRect(area.left(), area.bottom() - 1, area.width(), 2), QColor(120, 120, 128));
     font.setPixelSize(FontHeightFor(textSize * 3 / 4, FontRole::kSerif));
     FitToWidth(font, word, area.width() - 24);
     p.setFont(font);
-    DrawShadowedText(p, area, word, QColor(255, 215, 90));
+    p.setPen(QColor(139, 0, 0));
+    p.drawText(area, Qt::AlignCenter, word);
   } else if (d == 2) {
     DrawCap(p, area);
     font.setPixelSize(FontHeightFor(textSize, FontRole::kSerif));

@@ -1,6 +1,6 @@
-// The auxiliary window designs of the options (1 purple, 2 gray concise, 3 gray with red
-// ribbons; the "Customizable" look falls back to 2 until the graphics library comes): the
-// header with the window's word, and the scroll the window's texts stand on.
+// The auxiliary window designs of the options (1 gray concise, 2 gray aristocratic, 3 gray
+// with red ribbons; the "Customizable" look falls back to 2 until the graphics library
+// comes): the header with the window's word, and the scroll the window's texts stand on.
 #pragma once
 
 #include <QColor>
@@ -24,7 +24,7 @@ void FitToWidth(QFont& font, const QString& text, int width);
 // The font made smaller, if need be, until the text wrapped at the width takes no more than
 // the lines.
 void FitToLines(QFont& font, const QString& text, int width, int lines);
-// The design's header filling area, with the word centred across it: design 1 a purple
+// The design's header filling area, with the word centred across it: design 1 a plain grey
 // plate, design 2 the grey cap ("GCap300" or "GCap550", whichever is nearer the width, its
 // middle stretched to fit) with the word's top (64 - size) / 2 - 2 below the cap's top,
 // design 3 a red ribbon. Sizes of designs 1 and 3 are taken at three quarters.

@@ -59,8 +59,15 @@ QLabel* ShowWaitBanner(QWidget* window) {
   return banner;
 }
 
-int AuxiliaryDesign(const storage::Settings& settings) {
-  return settings.auxiliaryCustom ? kCustomizableDesign : settings.auxiliaryDesign;
+// The "Customizable" look takes its pictures from the graphics library, which the program
+// does not have: as with a library that lacks them, the look is switched off and design 2
+// chosen, and the settings keep that.
+int AuxiliaryDesign(storage::Settings& settings) {
+  if (settings.auxiliaryCustom) {
+    settings.auxiliaryCustom = false;
+    settings.auxiliaryDesign = 2;
+  }
+  return settings.auxiliaryDesign;
 }
 
 }  // namespace

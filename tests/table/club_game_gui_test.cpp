@@ -137,6 +137,12 @@ class ClubGame : public ::testing::Test {
 };
 
 TEST_F(ClubGame, ANewMembersFinishedGameReachesTheClubTheHistoryAndTheScoreWindow) {
+  // "Customizable" needs pictures the program does not have: the first window that would
+  // show it switches it off for design 2.
+  storage::Settings customizable = QuickGame();
+  customizable.auxiliaryCustom = true;
+  customizable.auxiliaryDesign = 3;
+  window_->UseSettings(customizable);
   // A fresh club: five empty places.
   for (const char* name : {"Button1", "Button5"}) EXPECT_EQ(Button(name)->text(), "###");
   Welcome("Button6", "Anna", "pw");
@@ -160,6 +166,8 @@ TEST_F(ClubGame, ANewMembersFinishedGameReachesTheClubTheHistoryAndTheScoreWindo
   const std::array<QString, 7> expected = {"1", "1", "0", QString::number(d), QString::number(d),
                                            "  0,00", RatingText(d / 20.0)};
   EXPECT_EQ(shown, expected);
+  EXPECT_FALSE(window_->CurrentSettings().auxiliaryCustom);
+  EXPECT_EQ(window_->CurrentSettings().auxiliaryDesign, 2);
 
   QPushButton* b8 = Button("Button8");
   ASSERT_TRUE(WaitFor([&] { return b8->isEnabled() && b8->text() == "Exit to menu"; }));
