@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdio>
 
+#include "screenshot_driver.h"
 #include "table/end_game_window.h"
 #include "table/history_window.h"
 #include "table/score_window.h"
@@ -25,9 +26,7 @@ bool Save(QWidget& window, const QString& path) {
   QApplication::processEvents();
   const QPixmap shot = window.grab();
   window.hide();
-  if (shot.isNull() || !shot.save(path + ".tmp", "PNG")) return false;
-  QFile::remove(path);
-  return QFile::rename(path + ".tmp", path);
+  return klondar::table::testing::SavePicture(shot, path);
 }
 
 }  // namespace

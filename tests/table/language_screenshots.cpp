@@ -14,7 +14,7 @@
 #include <cstdio>
 
 #include "engine/engine.h"
-#include "gui_driver.h"
+#include "screenshot_driver.h"
 #include "storage/settings_file.h"
 #include "table/program_start.h"
 
@@ -23,42 +23,6 @@ namespace {
 using namespace klondar;
 using namespace klondar::table;
 using namespace klondar::table::testing;
-
-bool Save(const QPixmap& shot, const QString& path) {
-  if (shot.isNull() || !shot.save(path + ".tmp", "PNG")) return false;
-  QFile::remove(path);
-  return QFile::rename(path + ".tmp", path);
-}
-
-bool ShootWindow(QWidget& window, const QString& path) {
-  WaitFor([] { return false; }, 300);  // let the last paints reach the server
-  return Save(window.screen()->grabWindow(window.winId()), path);
-}
-
-// Plays up to the moment the second trick lies on the table.
-bool PlayIntoTheDeal(TForm1& window) {
-  const GameState& s = window.State();
-  auto* b7 = ButtonOf(&window, "Button7");
-  for (int guard = 0; guard < 200; ++guard) {
-    const bool ready = WaitFor(
-        [&] { return !window.StepRunning() && (b7->isEnabled() || s.phase == phase::kPlayLocal); });
-    if (!ready) return false;
-    if (s.phase == phase::kTrickComplete && s.trickNumber == 3) return true;
-    if (s.phase == phase::kPlayLocal) {
-      for (int slot = 1; slot <= 9; ++slot) {
-        if (!MayPlay(s, 2, slot)) continue;
-        const HandRow& row = window.Scene().hand[2];
-        QTest::mouseClick(&window, Qt::LeftButton, {},
-                          QPoint(row.x[slot] + 8, window.Layout().hand[2].center().y()));
-        break;
-      }
-      continue;
-    }
-    if (s.phase == phase::kDealOver) return false;
-    Click(b7);
-  }
-  return false;
-}
 
 // The Russian run switches to Korean in the options window and back.
 constexpr int kSwitchFrom = 1;
@@ -86,7 +50,7 @@ bool ShootLanguage(int language, const QString& dir, const QString& name) {
     for (int tab = 0; tab < tabs->count(); ++tab) {
       tabs->setCurrentIndex(tab);
       WaitFor([] { return false; }, 100);
-      shot = shot && Save(dialog->grab(),
+      shot = shot && SavePicture(dialog->grab(),
                           dir + "/" + name + "-options-" + QString::number(tab + 1) + ".png");
     }
     // A change of language while the window is open: it and the menu follow at once.
@@ -94,7 +58,7 @@ bool ShootLanguage(int language, const QString& dir, const QString& name) {
       tabs->setCurrentIndex(0);
       dialog->findChild<QListWidget*>("ListBoxLanguage")->setCurrentRow(kSwitchTo);
       WaitFor([] { return false; }, 200);
-      shot = shot && Save(dialog->grab(), dir + "/" + name + "-switched-options.png");
+      shot = shot && SavePicture(dialog->grab(), dir + "/" + name + "-switched-options.png");
       shot = shot && ShootWindow(*window, dir + "/" + name + "-switched-menu.png");
       dialog->findChild<QListWidget*>("ListBoxLanguage")->setCurrentRow(language);
     }

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "engine/engine.h"
-#include "gui_driver.h"
+#include "screenshot_driver.h"
 #include "storage/history_file.h"
 #include "table/history_window.h"
 
@@ -20,39 +20,6 @@ namespace {
 using namespace klondar;
 using namespace klondar::table;
 using namespace klondar::table::testing;
-
-bool Shoot(TForm1& window, const QString& path) {
-  WaitFor([] { return false; }, 300);  // let the last paints reach the server
-  const QPixmap shot = window.screen()->grabWindow(window.winId());
-  if (shot.isNull() || !shot.save(path + ".tmp", "PNG")) return false;
-  QFile::remove(path);
-  return QFile::rename(path + ".tmp", path);
-}
-
-// Plays as a careful player would, up to the moment the second trick lies on the table.
-bool PlayIntoTheDeal(TForm1& window) {
-  const GameState& s = window.State();
-  auto* b7 = ButtonOf(&window, "Button7");
-  for (int guard = 0; guard < 200; ++guard) {
-    const bool ready = WaitFor(
-        [&] { return !window.StepRunning() && (b7->isEnabled() || s.phase == phase::kPlayLocal); });
-    if (!ready) return false;
-    if (s.phase == phase::kTrickComplete && s.trickNumber == 3) return true;
-    if (s.phase == phase::kPlayLocal) {
-      for (int slot = 1; slot <= 9; ++slot) {
-        if (!MayPlay(s, 2, slot)) continue;
-        const HandRow& row = window.Scene().hand[2];
-        QTest::mouseClick(&window, Qt::LeftButton, {},
-                          QPoint(row.x[slot] + 8, window.Layout().hand[2].center().y()));
-        break;
-      }
-      continue;
-    }
-    if (s.phase == phase::kDealOver) return false;
-    Click(b7);
-  }
-  return false;
-}
 
 bool ShootSize(WindowSize size, const QString& dir, const QString& suffix) {
   TableOptions options;
@@ -63,7 +30,7 @@ bool ShootSize(WindowSize size, const QString& dir, const QString& suffix) {
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return false;
   QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(200, 200));
-  if (!Shoot(window, dir + "/menu-" + suffix + ".png")) return false;
+  if (!ShootWindow(window, dir + "/menu-" + suffix + ".png")) return false;
   ModalAnswerer welcome("TFormWelcome", [](QWidget* dialog) {
     auto* name = dialog->findChild<QLineEdit*>("NameEdit");
     name->clear();
@@ -72,7 +39,7 @@ bool ShootSize(WindowSize size, const QString& dir, const QString& suffix) {
   });
   Click(ButtonOf(&window, "Button6"));
   if (!PlayIntoTheDeal(window)) return false;
-  return Shoot(window, dir + "/table-" + suffix + ".png");
+  return ShootWindow(window, dir + "/table-" + suffix + ".png");
 }
 
 bool ShootHistory(const QString& dir) {
@@ -95,7 +62,7 @@ bool ShootHistory(const QString& dir) {
   if (!QTest::qWaitForWindowExposed(&window)) return false;
   WaitFor([] { return false; }, 300);
   const QPixmap shot = window.grab();
-  return !shot.isNull() && shot.save(dir + "/history.png", "PNG");
+  return SavePicture(shot, dir + "/history.png");
 }
 
 }  // namespace
